@@ -1,0 +1,11 @@
+# Warnings for the project's own targets; third-party headers come in as system includes.
+function(tavimoro_warnings target)
+    if(MSVC)
+        target_compile_options(${target} PRIVATE /W4)
+    else()
+        target_compile_options(${target} PRIVATE -Wall -Wextra -Wshadow=local -Wnon-virtual-dtor)
+        if(TAVIMORO_WERROR)
+            target_compile_options(${target} PRIVATE -Werror)
+        endif()
+    endif()
+endfunction()

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing need; does nothing when all are there.
+# Usage: scripts/deps.sh [build|run|test|fuzz]...
+set -euo pipefail
+
+build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libudev-dev)
+run=(libqt6widgets6 libqt6gui6 qt6-qpa-plugins)
+test=(libgtest-dev googletest)
+fuzz=(clang libclang-rt-dev)
+
+wanted=()
+for group in "${@:-build}"; do
+    case "$group" in
+        build) wanted+=("${build[@]}") ;;
+        run) wanted+=("${build[@]}" "${run[@]}") ;;
+        test) wanted+=("${build[@]}" "${test[@]}") ;;
+        fuzz) wanted+=("${build[@]}" "${fuzz[@]}") ;;
+        *) echo "deps.sh: unknown group '$group'" >&2; exit 2 ;;
+    esac
+done
+
+missing=()
+for p in "${wanted[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+echo "Installing: ${missing[*]}" >&2
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
