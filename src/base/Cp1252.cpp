@@ -3,7 +3,8 @@
 #include <array>
 #include <cstdint>
 
-namespace {
+namespace
+{
 
 // 0x80..0x9F differ from Latin-1; 0 marks the undefined positions.
 constexpr std::array<char32_t, 32> kHighControls = {
@@ -80,7 +81,8 @@ char32_t nextCodePoint(std::string_view s, std::size_t& pos)
 
 } // namespace
 
-namespace cp1252 {
+namespace cp1252
+{
 
 std::string toUtf8(std::string_view bytes)
 {

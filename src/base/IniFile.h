@@ -6,7 +6,8 @@
 // An INI profile file: [section] lines followed by key=value lines, 8-bit Windows-1252 on disk, UTF-8 here.
 // Sections and keys compare without regard to case. Reading never creates anything; every write re-reads
 // the file, changes one key, keeps every other section and key, and replaces the file atomically.
-class IniFile {
+class IniFile
+{
 public:
     explicit IniFile(std::string path);
 

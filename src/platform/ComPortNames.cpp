@@ -3,7 +3,8 @@
 #include <array>
 #include <charconv>
 
-namespace {
+namespace
+{
 
 struct NodeRange {
     std::string_view prefix;
@@ -26,7 +27,8 @@ std::optional<int> parseNumber(std::string_view digits)
 
 } // namespace
 
-namespace comport {
+namespace comport
+{
 
 std::string comName(int number)
 {

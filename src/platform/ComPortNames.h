@@ -6,7 +6,8 @@
 
 // Ports keep their COMn names everywhere; on Linux a fixed map ties them to device nodes:
 // COM1..COM32 = ttyS0..ttyS31, COM33..COM64 = ttyUSB0..ttyUSB31, COM65..COM96 = ttyACM0..ttyACM31.
-namespace comport {
+namespace comport
+{
 
 // "COM%d" for n.
 std::string comName(int number);

@@ -6,7 +6,8 @@
 #include <filesystem>
 #include <system_error>
 
-namespace {
+namespace
+{
 
 std::string envOr(const char* name, const char* fallback)
 {
@@ -23,7 +24,8 @@ std::filesystem::path executableFolder()
 
 } // namespace
 
-namespace platform {
+namespace platform
+{
 
 std::string GetSpecialFolder()
 {
@@ -55,7 +57,8 @@ std::string DevRoot()
 
 } // namespace platform
 
-namespace comport {
+namespace comport
+{
 
 std::string devicePath(std::string_view name)
 {

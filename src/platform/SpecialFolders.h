@@ -3,7 +3,8 @@
 #include <string>
 
 // Folders and roots the tool reads from the OS; every path is UTF-8 with native separators.
-namespace platform {
+namespace platform
+{
 
 // The user's application-data folder (Linux: $XDG_CONFIG_HOME, else $HOME/.config); empty when unknown.
 std::string GetSpecialFolder();

@@ -2,14 +2,17 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 struct Case {
     std::string bytes;
     std::string utf8;
 };
 
-class Cp1252RoundTrip : public ::testing::TestWithParam<Case> {};
+class Cp1252RoundTrip : public ::testing::TestWithParam<Case>
+{
+};
 
 TEST_P(Cp1252RoundTrip, DecodesAndEncodes)
 {
@@ -18,8 +21,14 @@ TEST_P(Cp1252RoundTrip, DecodesAndEncodes)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, Cp1252RoundTrip,
-                         ::testing::Values(Case{"Odo", "Odo"}, Case{"Radgr\xF6\xDF" "e", "Radgröße"},
-                                           Case{"\x80", "€"}, Case{"\x9F", "Ÿ"}, Case{"\xB0" "C", "°C"},
+                         ::testing::Values(Case{"Odo", "Odo"},
+                                           Case{"Radgr\xF6\xDF"
+                                                "e",
+                                                "Radgröße"},
+                                           Case{"\x80", "€"}, Case{"\x9F", "Ÿ"},
+                                           Case{"\xB0"
+                                                "C",
+                                                "°C"},
                                            Case{"", ""}));
 
 TEST(Cp1252, UndefinedBytesBecomeReplacementCharacter)
@@ -30,8 +39,10 @@ TEST(Cp1252, UndefinedBytesBecomeReplacementCharacter)
 TEST(Cp1252, UnrepresentableAndMalformedUtf8BecomeQuestionMarks)
 {
     EXPECT_EQ(cp1252::fromUtf8("Ж"), "?");
-    EXPECT_EQ(cp1252::fromUtf8("a\xC3"), "a?");  // truncated sequence at the end
-    EXPECT_EQ(cp1252::fromUtf8("\xFF" "b"), "?b");
+    EXPECT_EQ(cp1252::fromUtf8("a\xC3"), "a?"); // truncated sequence at the end
+    EXPECT_EQ(cp1252::fromUtf8("\xFF"
+                               "b"),
+              "?b");
 }
 
 } // namespace

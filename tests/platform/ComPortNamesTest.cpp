@@ -2,14 +2,17 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 struct NodeCase {
     const char* node;
     std::optional<int> com;
 };
 
-class ComNodeMap : public ::testing::TestWithParam<NodeCase> {};
+class ComNodeMap : public ::testing::TestWithParam<NodeCase>
+{
+};
 
 TEST_P(ComNodeMap, MapsNodesToComNumbersAndBack)
 {
@@ -21,10 +24,12 @@ TEST_P(ComNodeMap, MapsNodesToComNumbersAndBack)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ComNodeMap,
-                         ::testing::Values(NodeCase{"ttyS0", 1}, NodeCase{"ttyS31", 32}, NodeCase{"ttyUSB0", 33},
-                                           NodeCase{"ttyUSB31", 64}, NodeCase{"ttyACM0", 65},
-                                           NodeCase{"ttyACM31", 96}, NodeCase{"ttyS32", std::nullopt},
-                                           NodeCase{"ttyUSB01", std::nullopt}, NodeCase{"ttyAMA0", std::nullopt},
+                         ::testing::Values(NodeCase{"ttyS0", 1}, NodeCase{"ttyS31", 32},
+                                           NodeCase{"ttyUSB0", 33}, NodeCase{"ttyUSB31", 64},
+                                           NodeCase{"ttyACM0", 65}, NodeCase{"ttyACM31", 96},
+                                           NodeCase{"ttyS32", std::nullopt},
+                                           NodeCase{"ttyUSB01", std::nullopt},
+                                           NodeCase{"ttyAMA0", std::nullopt},
                                            NodeCase{"ttyUSB", std::nullopt}, NodeCase{"tty0", std::nullopt}));
 
 TEST(ComPortNames, ComNumberParsesOnlyComNames)

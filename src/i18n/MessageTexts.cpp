@@ -1,0 +1,35 @@
+#include "i18n/MessageTexts.h"
+
+#include <map>
+
+namespace
+{
+
+std::map<std::string, std::string, std::less<>>& texts()
+{
+    static std::map<std::string, std::string, std::less<>> table;
+    return table;
+}
+
+} // namespace
+
+namespace MessageTexts
+{
+
+std::string text(std::string_view id)
+{
+    const auto it = texts().find(id);
+    return it == texts().end() ? std::string() : it->second;
+}
+
+void setText(std::string_view id, std::string utf8)
+{
+    texts()[std::string(id)] = std::move(utf8);
+}
+
+void clear()
+{
+    texts().clear();
+}
+
+} // namespace MessageTexts
