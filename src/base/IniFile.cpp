@@ -1,0 +1,204 @@
+#include "base/IniFile.h"
+
+#include "base/AtomicFile.h"
+#include "base/Cp1252.h"
+#include "base/Error.h"
+#include "base/MessageFormat.h"
+
+#include <climits>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+namespace
+{
+
+// Reads the whole file; nothing when it does not exist or cannot be read.
+std::optional<std::string> readBytes(const std::string& path)
+{
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec))
+        return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::ostringstream content;
+    content << in.rdbuf();
+    if (in.bad())
+        return std::nullopt;
+    return std::move(content).str();
+}
+
+bool isHexDigit(char c)
+{
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+int hexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    return (c | 0x20) - 'a' + 10;
+}
+
+bool isSingleLine(std::string_view text)
+{
+    return text.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
+}
+
+std::string_view trimmedName(std::string_view s)
+{
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
+        s.remove_suffix(1);
+    return s;
+}
+
+} // namespace
+
+IniFile::IniFile(std::string path) : m_path(std::move(path)) {}
+
+std::optional<int> IniFile::parseInteger(std::string_view text)
+{
+    bool negative = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    long long magnitude = 0;
+    if (!text.empty() && (text.front() == '$' || text.starts_with("0x") || text.starts_with("0X"))) {
+        text.remove_prefix(text.front() == '$' ? 1 : 2);
+        if (text.empty())
+            return std::nullopt;
+        unsigned long long bits = 0;
+        for (const char c : text) {
+            if (!isHexDigit(c))
+                return std::nullopt;
+            bits = bits * 16 + static_cast<unsigned long long>(hexValue(c));
+            if (bits > 0xFFFFFFFFull)
+                return std::nullopt;
+        }
+        magnitude = static_cast<int>(static_cast<unsigned int>(bits));
+    } else {
+        if (text.empty())
+            return std::nullopt;
+        for (const char c : text) {
+            if (c < '0' || c > '9')
+                return std::nullopt;
+            magnitude = magnitude * 10 + (c - '0');
+            if (magnitude > static_cast<long long>(INT_MAX) + 1)
+                return std::nullopt;
+        }
+    }
+    const long long result = negative ? -magnitude : magnitude;
+    if (result < INT_MIN || result > INT_MAX)
+        return std::nullopt;
+    return static_cast<int>(result);
+}
+
+IniFile::Stamp IniFile::stampOf(const std::string& path)
+{
+    std::error_code ec;
+    Stamp stamp;
+    if (!std::filesystem::is_regular_file(path, ec))
+        return stamp;
+    stamp.modified = std::filesystem::last_write_time(path, ec);
+    stamp.size = std::filesystem::file_size(path, ec);
+    stamp.exists = !ec;
+    return stamp;
+}
+
+const IniDocument& IniFile::document() const
+{
+    const Stamp now = stampOf(m_path);
+    if (!m_document || !(now == m_stamp)) {
+        const std::optional<std::string> bytes = readBytes(m_path);
+        m_document.emplace(bytes ? std::string_view(*bytes) : std::string_view());
+        m_stamp = now;
+    }
+    return *m_document;
+}
+
+int IniFile::readInteger(const std::string& section, const std::string& key, int def) const
+{
+    const auto value = document().value(cp1252::fromUtf8(section), cp1252::fromUtf8(key));
+    if (!value)
+        return def;
+    return parseInteger(value->substr(0, kMaxValueLength)).value_or(def);
+}
+
+std::string IniFile::readString(const std::string& section, const std::string& key,
+                                const std::string& def) const
+{
+    const auto value = document().value(cp1252::fromUtf8(section), cp1252::fromUtf8(key));
+    if (!value)
+        return def;
+    return cp1252::toUtf8(value->substr(0, kMaxValueLength));
+}
+
+bool IniFile::sectionExists(const std::string& section) const
+{
+    return document().hasSection(cp1252::fromUtf8(section));
+}
+
+bool IniFile::valueExists(const std::string& section, const std::string& key) const
+{
+    return document().value(cp1252::fromUtf8(section), cp1252::fromUtf8(key)).has_value();
+}
+
+std::vector<std::string> IniFile::readSections() const
+{
+    std::vector<std::string> names = document().sections();
+    for (std::string& name : names)
+        name = cp1252::toUtf8(name);
+    return names;
+}
+
+std::vector<std::string> IniFile::readSection(const std::string& section) const
+{
+    std::vector<std::string> names = document().keys(cp1252::fromUtf8(section));
+    for (std::string& name : names)
+        name = cp1252::toUtf8(name);
+    return names;
+}
+
+void IniFile::writeInteger(const std::string& section, const std::string& key, int value)
+{
+    writeString(section, key, std::to_string(value));
+}
+
+void IniFile::writeString(const std::string& section, const std::string& key, const std::string& value)
+{
+    const std::string sectionBytes = cp1252::fromUtf8(section);
+    const std::string keyBytes = cp1252::fromUtf8(key);
+    const std::string_view sectionName = trimmedName(sectionBytes);
+    const std::string_view keyName = trimmedName(keyBytes);
+    if (sectionName.empty() || !isSingleLine(sectionName) || sectionName.find(']') != std::string_view::npos)
+        failWrite("ungültiger Abschnittsname");
+    if (keyName.empty() || !isSingleLine(keyName) || keyName.find('=') != std::string_view::npos ||
+        keyName.front() == '[' || keyName.front() == ';')
+        failWrite("ungültiger Schlüsselname");
+    if (!isSingleLine(value))
+        failWrite("Zeilenumbruch im Wert");
+
+    // Starts from the file as it is now, so that keys written by others since the last read are kept.
+    std::optional<std::string> current = readBytes(m_path);
+    std::error_code ec;
+    if (!current && std::filesystem::exists(m_path, ec))
+        failWrite();
+    IniDocument updated(current ? std::string_view(*current) : std::string_view());
+    updated.setValue(sectionName, keyName, cp1252::fromUtf8(value));
+    if (ReplaceFileAtomically(m_path, updated.bytes()))
+        failWrite();
+    m_document = std::move(updated);
+    m_stamp = stampOf(m_path);
+}
+
+void IniFile::failWrite(std::string_view reason) const
+{
+    std::string message = FormatMessage("In %s kann nicht geschrieben werden", {m_path});
+    if (!reason.empty())
+        message += " (" + std::string(reason) + ")";
+    throw TavimoroError(message);
+}
