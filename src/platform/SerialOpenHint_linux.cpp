@@ -32,7 +32,8 @@ std::string SerialOpenHint(int error, const std::string& devicePath)
         const std::string group = owningGroup(devicePath);
         return "Access to " + devicePath + " is denied: it belongs to the group '" + group +
                "'. Add your user to that group (sudo usermod -aG " + group +
-               " $USER) or install the udev rule for the interface, then log in again.";
+               " $USER) and log in again, or install the udev rule 70-tavimoro-interface.rules and plug the "
+               "interface in again.";
     }
     case EBUSY:
     case EWOULDBLOCK:

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <grp.h>
+#include <ostream>
 #include <unistd.h>
 
 namespace
@@ -15,6 +16,8 @@ struct HintCase {
     const char* name;
     int error;
     const char* expected; // %P: the path, %G: the group that owns it
+
+    friend void PrintTo(const HintCase& hint, std::ostream* out) { *out << hint.name; }
 };
 
 class SerialOpenHintTest : public ::testing::TestWithParam<HintCase>
@@ -51,8 +54,8 @@ TEST_P(SerialOpenHintTest, SaysWhatTheFailureMeansAndWhatToDo)
 
 constexpr const char* kAccess =
     "Access to %P is denied: it belongs to the group '%G'. Add your user to that group "
-    "(sudo usermod -aG %G $USER) or install the udev rule for the interface, then log "
-    "in again.";
+    "(sudo usermod -aG %G $USER) and log in again, or install the udev rule "
+    "70-tavimoro-interface.rules and plug the interface in again.";
 constexpr const char* kBusy = "Another program is using %P. Close that program and try again.";
 constexpr const char* kMissing =
     "The device %P is not there: the interface is unplugged, or another driver has claimed it.";

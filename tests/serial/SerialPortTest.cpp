@@ -138,8 +138,8 @@ private slots:
         const QString state = "COM Port Error: SetCommState function failed on COM33";
         const QString access =
             "Access to %PATH% is denied: it belongs to the group '%GROUP%'. Add your user to that "
-            "group (sudo usermod -aG %GROUP% $USER) or install the udev rule for the interface, "
-            "then log in again.";
+            "group (sudo usermod -aG %GROUP% $USER) and log in again, or install the udev rule "
+            "70-tavimoro-interface.rules and plug the interface in again.";
         const QString busy = "Another program is using %PATH%. Close that program and try again.";
         QTest::newRow("permission denied") << Step::Open << EACCES << open << access;
         QTest::newRow("not permitted") << Step::Open << EPERM << open << access;
