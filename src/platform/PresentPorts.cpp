@@ -1,0 +1,31 @@
+#include "platform/PresentPorts.h"
+
+#include <algorithm>
+
+namespace
+{
+
+unsigned char folded(char c)
+{
+    const auto u = static_cast<unsigned char>(c);
+    return (u >= 'A' && u <= 'Z') ? static_cast<unsigned char>(u - 'A' + 'a') : u;
+}
+
+} // namespace
+
+namespace platform
+{
+
+bool PortNameLess(std::string_view a, std::string_view b)
+{
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [](char x, char y) { return folded(x) < folded(y); });
+}
+
+void SortPresentPorts(std::vector<PresentPort>& ports)
+{
+    std::stable_sort(ports.begin(), ports.end(),
+                     [](const PresentPort& a, const PresentPort& b) { return PortNameLess(a.name, b.name); });
+}
+
+} // namespace platform

@@ -1,0 +1,11 @@
+#include "platform/SystemInfo.h"
+
+namespace platform
+{
+
+bool IsNtPlatform()
+{
+    return true;
+}
+
+} // namespace platform
