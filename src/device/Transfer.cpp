@@ -2,6 +2,7 @@
 
 #include "base/Error.h"
 #include "device/SerialPort.h"
+#include "device/SettingsBlock.h"
 
 #include <QLoggingCategory>
 
@@ -106,7 +107,7 @@ void Transfer::ComPort1RxChar(int count)
         qCWarning(lcTransfer) << error.what();
         return;
     }
-    if (!m_transferStarted || static_cast<unsigned char>(buffer[0]) != kAcknowledgement)
+    if (!m_transferStarted || static_cast<unsigned char>(buffer[0]) != kSettingsAcknowledge)
         return;
     if (!m_ackReported)
         emit monitorLine(QStringLiteral("ACK_OK"));

@@ -24,7 +24,6 @@ public:
     static constexpr int kReplyWindowMs = 800;
     static constexpr int kPauseAfterWriteMs = 100;
     static constexpr int kPauseAfterSendMs = 50;
-    static constexpr unsigned char kAcknowledgement = 0x8C;
 
     Transfer(SettingsBuilder build, FrameAssembler assemble, QObject* parent = nullptr);
     // Talks through port, which the transfer takes over (tests hand in a port whose OS calls fail).

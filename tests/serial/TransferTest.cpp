@@ -1,3 +1,4 @@
+#include "DevsimProcess.h"
 #include "PtyDevice.h"
 #include "SyscallProbe.h"
 
@@ -6,6 +7,7 @@
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cerrno>
@@ -210,6 +212,24 @@ private slots:
         QCOMPARE(run.builds, 1);
         QCOMPARE(m_device->frames().size(), 1);
         QCOMPARE(strings(run.monitor), (QStringList{kSendingDatas, "ACK_OK"}));
+    }
+
+    void twoTransfersAgainstTheDeviceSimulator()
+    {
+        QTemporaryDir tree;
+        DevsimProcess simulator({"--tree", tree.path().toStdString(), "--reply", "twice"});
+        QVERIFY(!simulator.readLine().empty());
+        const std::string devRoot = simulator.readLine();
+        QVERIFY(devRoot.starts_with("TAVIMORO_DEV_ROOT="));
+        qputenv("TAVIMORO_DEV_ROOT", QByteArray::fromStdString(devRoot.substr(devRoot.find('=') + 1)));
+
+        Run run;
+        QVERIFY(run.sendAndWait(QStringLiteral("COM33")) >= 0);
+        QVERIFY(run.sendAndWait(QStringLiteral("COM33")) >= 0);
+        QVERIFY(run.failures.isEmpty());
+        QCOMPARE(strings(run.monitor), (QStringList{kSendingDatas, "ACK_OK", kSendingDatas, "ACK_OK"}));
+        QCOMPARE(run.beeps.count(), 4);
+        QVERIFY(simulator.waitForLine("frame 2: "));
     }
 };
 
