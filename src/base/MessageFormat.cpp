@@ -1,5 +1,7 @@
 #include "base/MessageFormat.h"
 
+#include <charconv>
+#include <cmath>
 #include <vector>
 
 namespace
@@ -38,4 +40,15 @@ std::string FormatMessage(std::string_view format, std::initializer_list<FormatA
         }
     }
     return out;
+}
+
+std::string FormatFixed(double value, int decimals)
+{
+    decimals = decimals < 0 ? 0 : (decimals > 17 ? 17 : decimals);
+    if (!std::isfinite(value))
+        value = 0;
+    char buffer[400];
+    const auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    return ec == std::errc() ? std::string(buffer, end) : std::string("0");
 }
