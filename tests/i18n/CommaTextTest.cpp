@@ -13,6 +13,11 @@ struct ParseCase {
     Items items;
 };
 
+void PrintTo(const ParseCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class CommaTextParse : public ::testing::TestWithParam<ParseCase>
 {
 };

@@ -28,21 +28,25 @@ public:
     std::map<std::string, Component> components; // by lower-cased name
     std::vector<std::string> writes;             // "component.property=text", in order
 
-    Component& add(const std::string& name) { return components[i18n::AsciiLower(name)]; }
-    Component& at(const std::string& name) { return components.at(i18n::AsciiLower(name)); }
+    // The class name stands for the window, like its name.
+    static std::string keyOf(std::string_view name)
+    {
+        const std::string key = i18n::AsciiLower(name);
+        return key == "tfordaksetup" ? "fordaksetup" : key;
+    }
+
+    Component& add(const std::string& name) { return components[keyOf(name)]; }
+    Component& at(const std::string& name) { return components.at(keyOf(name)); }
     std::string& text(const std::string& name, const std::string& property)
     {
         return at(name).texts.at(property);
     }
     List& list(const std::string& name, const std::string& property) { return at(name).lists.at(property); }
 
-    bool hasComponent(std::string_view name) const override
-    {
-        return components.contains(i18n::AsciiLower(name));
-    }
+    bool hasComponent(std::string_view name) const override { return components.contains(keyOf(name)); }
     std::optional<std::string> readText(std::string_view component, std::string_view property) const override
     {
-        const auto it = components.find(i18n::AsciiLower(component));
+        const auto it = components.find(keyOf(component));
         if (it == components.end())
             return std::nullopt;
         const auto text = it->second.texts.find(std::string(property));
@@ -52,7 +56,7 @@ public:
     }
     void writeText(std::string_view component, std::string_view property, const std::string& utf8) override
     {
-        Component& c = components.at(i18n::AsciiLower(component));
+        Component& c = components.at(keyOf(component));
         for (const auto& failing : c.failingProperties) {
             if (failing == property)
                 throw std::runtime_error("cannot assign");
@@ -62,7 +66,7 @@ public:
     }
     std::unique_ptr<StringListEditor> editList(std::string_view component, std::string_view property) override
     {
-        const auto it = components.find(i18n::AsciiLower(component));
+        const auto it = components.find(keyOf(component));
         if (it == components.end())
             return nullptr;
         const auto list = it->second.lists.find(std::string(property));

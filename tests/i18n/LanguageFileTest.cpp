@@ -16,6 +16,11 @@ struct FileCase {
     TranslationTable rows;
 };
 
+void PrintTo(const FileCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class LanguageFileTables : public ::testing::TestWithParam<FileCase>
 {
 protected:
@@ -100,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
             "CommentsEmptyLinesAndLinesBeforeSectionsSkipped",
             "FOrdakSetup.strA=before\r\n[Strings]\r\n;FOrdakSetup.strB=comment\r\n\r\nFOrdakSetup.strC\r\n",
             stStrings,
-            {"strC\x01\x01\x01"}},
+            {"strC\x01\x01"}},
         FileCase{"OtherWindowsKeysSkippedClassNameAccepted",
                  kStrings + "FOther.strA=a\r\nTFOrdakSetup.strB=b\r\nFOrdakSetupX.strC=c\r\nstrD=d\r\n",
                  stStrings,

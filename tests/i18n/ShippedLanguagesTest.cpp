@@ -16,6 +16,11 @@ struct Shipped {
     const char* language;
 };
 
+void PrintTo(const Shipped& c, std::ostream* os)
+{
+    *os << c.file;
+}
+
 class ShippedLanguage : public ::testing::TestWithParam<Shipped>
 {
 protected:
@@ -99,10 +104,13 @@ TEST_P(ShippedLanguage, PortNoteFormatTakesTwoNumbers)
     }
 }
 
-TEST_P(ShippedLanguage, AccessKeysAreUniqueInTheWindow)
+// The German texts are the window's designed ones; the added languages must not repeat an access key.
+class AddedLanguage : public ShippedLanguage
 {
-    if (GetParam().language == std::string("German"))
-        GTEST_SKIP() << "the German texts are the window's designed texts";
+};
+
+TEST_P(AddedLanguage, AccessKeysAreUniqueInTheWindow)
+{
     for (const int language : {1, 2}) {
         std::set<char> keys;
         for (const auto& row : loaded.tables()[stCaptions]) {
@@ -116,6 +124,11 @@ TEST_P(ShippedLanguage, AccessKeysAreUniqueInTheWindow)
         EXPECT_EQ(keys.size(), 11u);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Files, AddedLanguage,
+                         ::testing::Values(Shipped{"French.sil", "French"}, Shipped{"Italian.sil", "Italian"},
+                                           Shipped{"Dutch.sil", "Dutch"}, Shipped{"Spanish.sil", "Spanish"}),
+                         [](const auto& caseInfo) { return std::string(caseInfo.param.language); });
 
 INSTANTIATE_TEST_SUITE_P(Files, ShippedLanguage,
                          ::testing::Values(Shipped{"German.sil", "German"}, Shipped{"French.sil", "French"},

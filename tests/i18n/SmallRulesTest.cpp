@@ -4,6 +4,7 @@
 #include "i18n/TextCase.h"
 #include "i18n/WindowCaption.h"
 
+#include <cctype>
 #include <clocale>
 #include <gtest/gtest.h>
 #include <limits>
@@ -15,6 +16,11 @@ struct FlagCase {
     const char* name;
     i18n::FlagIndex flag;
 };
+
+void PrintTo(const FlagCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class FlagChoice : public ::testing::TestWithParam<FlagCase>
 {
