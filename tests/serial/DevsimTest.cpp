@@ -127,7 +127,9 @@ TEST_F(DevsimTest, AnswersAWellFormedFrameWithin100ms)
     const auto [reply, took] = line.firstReply(1000ms);
     EXPECT_EQ(reply, Bytes{0x8C});
     EXPECT_LT(took, 100ms);
-    EXPECT_TRUE(simulator->waitForLine("frame 1: "));
+    // The log shows the settings the frame carries.
+    EXPECT_TRUE(simulator->waitForLine("frame 1: odo1=0 odo2=0 wheel1=2130"));
+    EXPECT_TRUE(simulator->waitForLine("answered 8C"));
     EXPECT_EQ(simulator->stop(), 0);
 }
 

@@ -1,5 +1,7 @@
 #include "Simulator.h"
 
+#include "device/SettingsBlockDecoder.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -16,15 +18,28 @@ constexpr auto kLateReply = 1500ms;
 constexpr auto kSecondReply = 50ms;
 constexpr auto kHangUpPause = 100ms;
 
-std::string describe(const FrameCollector::Frame& frame)
+std::string hex(const std::uint8_t* bytes, std::size_t count)
 {
     std::string text;
-    for (const std::uint8_t byte : frame) {
-        char hex[4];
-        std::snprintf(hex, sizeof hex, "%02X ", byte);
-        text += hex;
+    for (std::size_t i = 0; i < count; ++i) {
+        char digits[4];
+        std::snprintf(digits, sizeof digits, "%02X ", bytes[i]);
+        text += digits;
     }
-    text.pop_back();
+    if (!text.empty())
+        text.pop_back();
+    return text;
+}
+
+// The settings a frame carries in one line, with what the tool should never have sent.
+std::string describe(const FrameCollector::Frame& frame)
+{
+    SettingsBlock block{};
+    std::copy_n(frame.begin() + 1, block.size(), block.begin());
+    const DecodedSettingsBlock decoded = DecodeSettingsBlock(block);
+    std::string text = decoded.description;
+    for (const auto& fault : decoded.faults)
+        text += "; fault: " + fault;
     return text;
 }
 
@@ -79,6 +94,7 @@ void Simulator::handle(const std::vector<FrameCollector::Event>& events, Clock::
         ++m_frames;
         m_log << "frame " << m_frames << ": " << describe(event.frame) << std::endl;
         if (!event.accepted) {
+            m_log << "frame " << m_frames << ": " << hex(event.frame.data(), event.frame.size()) << std::endl;
             m_log << "frame " << m_frames << ": " << event.note << std::endl;
             continue;
         }
@@ -121,13 +137,7 @@ void Simulator::sendDue(Clock::time_point now)
             m_log << "answer not sent: " << std::strerror(errno) << std::endl;
             continue;
         }
-        std::string hex;
-        for (const std::uint8_t byte : bytes) {
-            char text[6];
-            std::snprintf(text, sizeof text, " %02X", byte);
-            hex += text;
-        }
-        m_log << "answered" << hex << std::endl;
+        m_log << "answered " << hex(bytes.data(), bytes.size()) << std::endl;
     }
 }
 
