@@ -1,8 +1,12 @@
+#include "ui/TFOrdakSetup.h"
+
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavimoro Setup Tool"));
-    return 0;
+    TFOrdakSetup window;
+    window.show();
+    return QApplication::exec();
 }

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QStringList>
+
+class QComboBox;
+
+// Fills the hidden port list with the present serial ports and selects the configured port name.
+class ComPortList
+{
+public:
+    // COM names of the present ports, sorted without regard to case, digits compared as characters.
+    static QStringList presentPorts();
+    // Refills combo; selects configuredName (case-insensitive, whole name) or nothing.
+    static void refill(QComboBox& combo, const QString& configuredName);
+};

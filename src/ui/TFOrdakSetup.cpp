@@ -1,0 +1,325 @@
+#include "ui/TFOrdakSetup.h"
+
+#include "base/IniFile.h"
+#include "i18n/MessageTexts.h"
+#include "ui/ComPortList.h"
+#include "ui/EnterKeyNavigator.h"
+#include "ui/ErrorReport.h"
+#include "ui/ModalDialogs.h"
+#include "ui/Pictures.h"
+#include "ui/SettingsEditor.h"
+#include "ui/ToolConfig.h"
+#include "ui_TFOrdakSetup.h"
+
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QTimer>
+
+namespace
+{
+
+const QString kFallbackCaption = QStringLiteral("Tavimoro Setup Tool");
+// The port that the serial port object names before the first transfer.
+const QString kConfiguredPortName = QStringLiteral("COM1");
+
+QFont windowFont()
+{
+    const QString tahoma = QStringLiteral("Tahoma");
+    QFont font = QFontDatabase::families().contains(tahoma) ? QFont(tahoma)
+                                                            : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setPointSize(8);
+    return font;
+}
+
+void makeWhite(QWidget* panel)
+{
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    panel->setPalette(palette);
+    panel->setAutoFillBackground(true);
+}
+
+} // namespace
+
+TFOrdakSetup::TFOrdakSetup(QWidget* parent)
+    : QMainWindow(parent), ui(std::make_unique<Ui::TFOrdakSetup>()), m_tmSetStatusText(new QTimer(this)),
+      m_language(QString::fromLatin1(ToolConfig::kDefaultLanguage))
+{
+    ui->setupUi(this);
+    setUpLook();
+    m_editor = new SettingsEditor(*ui, this);
+    m_enterKey = new EnterKeyNavigator(this, [this](bool next) { moveFocus(next); });
+    m_tmSetStatusText->setObjectName(QStringLiteral("tmSetStatusText"));
+    m_tmSetStatusText->setInterval(600);
+    wireCommands();
+    // The port list is filled as the window is created, before the start-up steps.
+    ErrorReport::guard(this, [this] { RefillComPortList(); });
+    ErrorReport::guard(this, [this] { FormCreate(); });
+}
+
+TFOrdakSetup::~TFOrdakSetup()
+{
+    FormDestroy();
+}
+
+void TFOrdakSetup::setUpLook()
+{
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFont(windowFont());
+    makeWhite(ui->Panel1);
+    makeWhite(ui->Panel3);
+    ui->imgSymbol->setPixmap(Pictures::programSymbol());
+    ui->imgDevice->setPixmap(Pictures::device());
+    ui->imgSymbol->setAccessibleName(kFallbackCaption);
+    ui->Memo1->setAccessibleName(kFallbackCaption);
+    ui->ProgressBar1->setAccessibleName(QStringLiteral("Progress"));
+    setWindowIcon(QIcon(Pictures::programSymbol()));
+}
+
+void TFOrdakSetup::wireCommands()
+{
+    const auto guarded = [this](void (TFOrdakSetup::*handler)()) {
+        return [this, handler] { ErrorReport::guard(this, [this, handler] { (this->*handler)(); }); };
+    };
+    connect(ui->btnClose, &QPushButton::clicked, this, guarded(&TFOrdakSetup::btnCloseClick));
+    connect(ui->mnuExit, &QAction::triggered, this, guarded(&TFOrdakSetup::mnuExitClick));
+    connect(ui->btnDelete, &QPushButton::clicked, this, guarded(&TFOrdakSetup::btnDeleteClick));
+    connect(m_tmSetStatusText, &QTimer::timeout, this, guarded(&TFOrdakSetup::tmSetStatusTextTimer));
+}
+
+void TFOrdakSetup::fixOuterSize()
+{
+    // Until the window system has framed the window, the frame counts as nothing.
+    const QSize frame = isVisible() ? frameGeometry().size() - geometry().size() : QSize(0, 0);
+    setFixedSize(kOuterWidth - frame.width(), kOuterHeight - frame.height());
+}
+
+void TFOrdakSetup::FormCreate()
+{
+    m_languageNames.clear();
+    ui->edLapTime->setDisplayFormat(QStringLiteral("HH:mm"));
+    m_editor->showPcClock();
+    if (ui->chkPCTime->isChecked())
+        m_editor->Timer1().start();
+    else
+        m_editor->Timer1().stop();
+    StartingUp = true;
+    ConfigFolder = ToolConfig::PrepareConfigFolder();
+    try {
+        LoadGermanLanguageFile();
+    } catch (...) {
+    }
+    try {
+        LoadLanguageFiles();
+    } catch (...) {
+    }
+    ConfigFile = ToolConfig::ConfigFileIn(ConfigFolder);
+    SetPlacementStore(ConfigFile);
+    InitializeSetup();
+    SelectLanguageInSelector();
+    UpdateStrings();
+}
+
+void TFOrdakSetup::InitializeSetup()
+{
+    LoadToolConfig();
+    RestoreFullPlacement();
+    fixOuterSize();
+    if (CurrentPort == -1)
+        DetectInterface(false);
+    else
+        StartUpPortCheck();
+    LastPortText = ui->ComComboBox->currentText();
+    LoadSettingsFile({});
+    m_editor->cboLapModeChange();
+    m_editor->UpdateSexImage();
+    try {
+        ApplyFormStyle(LayoutStyle);
+    } catch (...) {
+        ApplyFormStyle(0);
+    }
+}
+
+void TFOrdakSetup::LoadToolConfig()
+{
+    const ToolConfig config = ToolConfig::read(IniFile(ConfigFile));
+    CurrentPort = config.currentPort;
+    if (CurrentPort == ToolConfig::kNoPort)
+        AutoDetect = true;
+    LayoutStyle = config.layoutStyle;
+    ActivateLanguage(QString::fromStdString(config.language));
+}
+
+void TFOrdakSetup::SaveToolConfig()
+{
+    IniFile file(ConfigFile);
+    ToolConfig::write(file, AutoDetect, CurrentPort, LayoutStyle, GetLanguageName().toStdString());
+}
+
+QString TFOrdakSetup::GetLanguageName() const
+{
+    return m_language;
+}
+
+void TFOrdakSetup::ActivateLanguage(const QString& name)
+{
+    // Until language files are read, the window knows its two built-in languages.
+    for (const QString& known : {QStringLiteral("English"), QStringLiteral("German")}) {
+        if (name.compare(known, Qt::CaseInsensitive) == 0) {
+            m_language = name;
+            return;
+        }
+    }
+    m_language = QStringLiteral("English");
+}
+
+void TFOrdakSetup::composeCaption()
+{
+    QString caption = QString::fromStdString(MessageTexts::text(MessageTexts::strTOOLCAPTION));
+    if (caption.isEmpty())
+        caption = kFallbackCaption;
+    setWindowTitle(QStringLiteral("%1 (Vers. %2)").arg(caption, QString::number(kVersion, 'f', 2)));
+}
+
+void TFOrdakSetup::UpdateStrings()
+{
+    BuildComPortMenu();
+    ui->btnWheel1->setToolTip(
+        QString::fromStdString(MessageTexts::text(MessageTexts::strStrSelectPredefinedVa)));
+    ui->btnwheel2->setToolTip(ui->btnWheel1->toolTip());
+    m_editor->refreshAccessibleNames();
+}
+
+void TFOrdakSetup::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        ErrorReport::guard(this, [this] { FormShow(); });
+    }
+}
+
+void TFOrdakSetup::FormShow()
+{
+    StartingUp = false;
+    composeCaption();
+    fixOuterSize();
+}
+
+bool TFOrdakSetup::event(QEvent* event)
+{
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::WindowActivate)
+        ErrorReport::guard(this, [this] { FormActivate(); });
+    return handled;
+}
+
+void TFOrdakSetup::FormActivate()
+{
+    QCoreApplication::processEvents();
+    ui->dtpTime->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void TFOrdakSetup::moveFocus(bool next)
+{
+    focusNextPrevChild(next);
+}
+
+void TFOrdakSetup::closeEvent(QCloseEvent* event)
+{
+    if (m_closeWithoutSaving) {
+        event->accept();
+        return;
+    }
+    try {
+        FormClose();
+        event->accept();
+    } catch (...) {
+        ErrorReport::show(this, ErrorReport::messageOf(std::current_exception()));
+        // Without this way out a configuration folder that cannot be written would keep the window open.
+        m_closeWithoutSaving = askCloseWithoutSaving();
+        if (m_closeWithoutSaving)
+            event->accept();
+        else
+            event->ignore();
+    }
+}
+
+bool TFOrdakSetup::askCloseWithoutSaving()
+{
+    const bool german = GetLanguageName().compare(QStringLiteral("German"), Qt::CaseInsensitive) == 0;
+    const QString question =
+        german ? QStringLiteral("Die Einstellungen konnten nicht gespeichert werden. Trotzdem ohne Speichern beenden?")
+               : QStringLiteral("The settings could not be saved. Close anyway without saving?");
+    return ModalDialogs::askYesNo(this, windowTitle(), question);
+}
+
+void TFOrdakSetup::FormClose()
+{
+    CloseComPort();
+    SaveToolConfig();
+    SaveSettingsFile({});
+}
+
+void TFOrdakSetup::FormDestroy()
+{
+    m_languageNames.clear();
+    try {
+        StoreFullPlacement();
+    } catch (...) {
+        // The window is going away; there is nobody left to tell.
+    }
+}
+
+void TFOrdakSetup::btnCloseClick()
+{
+    close();
+}
+
+void TFOrdakSetup::mnuExitClick()
+{
+    close();
+}
+
+void TFOrdakSetup::btnDeleteClick() {}
+
+void TFOrdakSetup::imgDeviceClick() {}
+
+void TFOrdakSetup::tmSetStatusTextTimer() {}
+
+void TFOrdakSetup::RefillComPortList()
+{
+    ComPortList::refill(*ui->ComComboBox, kConfiguredPortName);
+}
+
+void TFOrdakSetup::LoadGermanLanguageFile() {}
+
+void TFOrdakSetup::LoadLanguageFiles() {}
+
+void TFOrdakSetup::SelectLanguageInSelector()
+{
+    ui->cboLang->setCurrentIndex(ui->cboLang->findText(GetLanguageName(), Qt::MatchFixedString));
+}
+
+void TFOrdakSetup::SetPlacementStore(const std::string&) {}
+
+void TFOrdakSetup::RestoreFullPlacement() {}
+
+void TFOrdakSetup::StoreFullPlacement() {}
+
+void TFOrdakSetup::DetectInterface(bool) {}
+
+void TFOrdakSetup::StartUpPortCheck()
+{
+    BuildComPortMenu();
+}
+
+void TFOrdakSetup::BuildComPortMenu() {}
+
+void TFOrdakSetup::ApplyFormStyle(int) {}
+
+void TFOrdakSetup::CloseComPort() {}
+
+void TFOrdakSetup::LoadSettingsFile(const std::string&) {}
+
+void TFOrdakSetup::SaveSettingsFile(const std::string&) {}

@@ -1,0 +1,104 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QStringList>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class EnterKeyNavigator;
+class QTimer;
+class SettingsEditor;
+namespace Ui
+{
+class TFOrdakSetup;
+}
+
+// The one main window: the settings editor, the transfer, the port list and the tool's configuration.
+class TFOrdakSetup : public QMainWindow
+{
+    Q_OBJECT
+public:
+    static constexpr int kOuterWidth = 628;
+    static constexpr int kOuterHeight = 503;
+    static constexpr double kVersion = 1.0;
+
+    explicit TFOrdakSetup(QWidget* parent = nullptr);
+    ~TFOrdakSetup() override;
+
+    // Window fields shared by the subsystems.
+    std::string ConfigFolder;
+    std::string ConfigFile;
+    bool StartingUp = false;
+    std::int16_t CurrentPort = -1;
+    bool AutoDetect = false;
+    QString LastPortText;
+    std::uint8_t LayoutStyle = 0;
+
+    SettingsEditor& editor() { return *m_editor; }
+
+    // "<tool caption> (Vers. 1.00)", with a point whatever the locale.
+    void composeCaption();
+    // Refills the message texts, rebuilds the COMPort menu and sets the hints of the wheel buttons.
+    void UpdateStrings();
+    // The name of the active language.
+    QString GetLanguageName() const;
+
+    void LoadToolConfig();
+    void SaveToolConfig();
+
+    // Moves the focus along the tab order, as a posted Enter does.
+    void moveFocus(bool next);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void wireCommands();
+    void setUpLook();
+    void fixOuterSize();
+
+    void FormCreate();
+    void InitializeSetup();
+    void FormShow();
+    void FormActivate();
+    void FormClose();
+    void FormDestroy();
+    bool askCloseWithoutSaving();
+
+    void btnCloseClick();
+    void mnuExitClick();
+    void btnDeleteClick();
+    void imgDeviceClick();
+    void tmSetStatusTextTimer();
+
+    // Steps whose work belongs to the language, port and placement subsystems.
+    void LoadGermanLanguageFile();
+    void LoadLanguageFiles();
+    void ActivateLanguage(const QString& name);
+    void SelectLanguageInSelector();
+    void SetPlacementStore(const std::string& file);
+    void RestoreFullPlacement();
+    void StoreFullPlacement();
+    void RefillComPortList();
+    void DetectInterface(bool quiet);
+    void StartUpPortCheck();
+    void BuildComPortMenu();
+    void ApplyFormStyle(int style);
+    void CloseComPort();
+
+    void LoadSettingsFile(const std::string& fileName);
+    void SaveSettingsFile(const std::string& fileName);
+
+    std::unique_ptr<Ui::TFOrdakSetup> ui;
+    SettingsEditor* m_editor;
+    EnterKeyNavigator* m_enterKey;
+    QTimer* m_tmSetStatusText;
+    QStringList m_languageNames;
+    QString m_language;
+    bool m_shown = false;
+    bool m_closeWithoutSaving = false;
+};
