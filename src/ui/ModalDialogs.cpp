@@ -69,7 +69,8 @@ QString runFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QStri
                       const QString& filter, const QString& defaultSuffix)
 {
     QFileDialog dialog(parent, QString(), folder);
-    dialog.setObjectName(mode == QFileDialog::AcceptOpen ? QStringLiteral("dlgOpen") : QStringLiteral("dlgSave"));
+    dialog.setObjectName(mode == QFileDialog::AcceptOpen ? QStringLiteral("dlgOpen")
+                                                         : QStringLiteral("dlgSave"));
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);

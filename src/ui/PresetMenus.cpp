@@ -136,7 +136,8 @@ QMenu* PresetMenus::createWheelMenu(QWidget* parent)
     grid->setObjectName(QStringLiteral("mnuWheelGrid"));
     grid->setStyleSheet(QStringLiteral(
         "QPushButton { text-align: left; padding: 3px 12px 3px 4px; border: none; background: transparent; }"
-        "QPushButton:hover, QPushButton:focus { background: palette(highlight); color: palette(highlighted-text); }"));
+        "QPushButton:hover, QPushButton:focus { background: palette(highlight); color: "
+        "palette(highlighted-text); }"));
     auto* layout = new QGridLayout(grid);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->setSpacing(0);

@@ -6,6 +6,7 @@
 #include "ui_TFOrdakSetup.h"
 
 #include <QDateTime>
+#include <QLineEdit>
 #include <QMenu>
 #include <QScopedValueRollback>
 #include <QTimer>
@@ -22,8 +23,7 @@ QString withoutAccessKeys(QString text)
 }
 
 // Runs a rule under the general error report.
-template <typename Rule>
-auto guarded(QWidget* window, Rule rule)
+template <typename Rule> auto guarded(QWidget* window, Rule rule)
 {
     return [window, rule](auto&&...) { ErrorReport::guard(window, rule); };
 }
@@ -53,7 +53,8 @@ void SettingsEditor::connectRules()
         if (entry->data().toInt() == 0)
             connect(entry, &QAction::triggered, this, guarded(m_window, [this] { N01Click(); }));
         else
-            connect(entry, &QAction::triggered, this, guarded(m_window, [this, entry] { N1001Click(entry); }));
+            connect(entry, &QAction::triggered, this,
+                    guarded(m_window, [this, entry] { N1001Click(entry); }));
     }
     for (QAction* entry : m_mnuWheel->findChildren<QAction*>()) {
         if (entry->data().isValid())
@@ -63,8 +64,10 @@ void SettingsEditor::connectRules()
     connect(m_ui.edOdo1, &SpinField::doubleClicked, this, guarded(m_window, [this] { edOdo1DblClick(); }));
     connect(m_ui.chkPCTime, &QCheckBox::toggled, this, guarded(m_window, [this] { chkPCTimeClick(); }));
     connect(m_timer1, &QTimer::timeout, this, guarded(m_window, [this] { Timer1Timer(); }));
-    connect(m_ui.dtpTime, &QDateTimeEdit::dateTimeChanged, this, guarded(m_window, [this] { dtpTimeChange(); }));
-    connect(m_ui.dtpDate, &QDateTimeEdit::dateTimeChanged, this, guarded(m_window, [this] { dtpDateChange(); }));
+    connect(m_ui.dtpTime, &QDateTimeEdit::dateTimeChanged, this,
+            guarded(m_window, [this] { dtpTimeChange(); }));
+    connect(m_ui.dtpDate, &QDateTimeEdit::dateTimeChanged, this,
+            guarded(m_window, [this] { dtpDateChange(); }));
     connect(m_ui.edHRUpper, &SpinField::exited, this, guarded(m_window, [this] { edHRUpperExit(); }));
     connect(m_ui.edHRLower, &SpinField::exited, this, guarded(m_window, [this] { edHRLowerExit(); }));
     connect(m_ui.cboLapMode, &QComboBox::currentIndexChanged, this,
@@ -73,7 +76,8 @@ void SettingsEditor::connectRules()
             guarded(m_window, [this] { edLapTimeChange(); }));
     connect(m_ui.btnUnits, &QPushButton::clicked, this, guarded(m_window, [this] { btnUnitsClick(); }));
     connect(m_ui.rgWeight, &RadioGroup::itemClicked, this, guarded(m_window, [this] { rgWeightClick(); }));
-    connect(m_ui.cboSex, &QComboBox::currentIndexChanged, this, guarded(m_window, [this] { cboSexChange(); }));
+    connect(m_ui.cboSex, &QComboBox::currentIndexChanged, this,
+            guarded(m_window, [this] { cboSexChange(); }));
 }
 
 void SettingsEditor::popUpBelow(QMenu& menu, QWidget& button)
@@ -207,8 +211,14 @@ void SettingsEditor::edLapTimeChange()
     if (m_changingByProgram)
         return;
     const QTime time = m_ui.edLapTime->time();
-    if (time.hour() > kLapHoursLimit)
-        setLapTimeByProgram(QTime(kLapHoursLimit, time.minute(), 0));
+    if (time.hour() <= kLapHoursLimit)
+        return;
+    // The user goes on typing where the caret was.
+    QLineEdit* text = m_ui.edLapTime->findChild<QLineEdit*>();
+    const int caret = text ? text->cursorPosition() : 0;
+    setLapTimeByProgram(QTime(kLapHoursLimit, time.minute(), 0));
+    if (text)
+        text->setCursorPosition(caret);
 }
 
 void SettingsEditor::btnUnitsClick()
@@ -237,11 +247,11 @@ void SettingsEditor::UpdateSexImage()
 void SettingsEditor::refreshAccessibleNames()
 {
     const std::pair<QWidget*, QLabel*> labelled[] = {
-        {m_ui.dtpTime, m_ui.lblTime},       {m_ui.dtpDate, m_ui.lblDate},     {m_ui.edOdo1, m_ui.lblOdo1},
-        {m_ui.edWheel1, m_ui.lblWSize1},    {m_ui.edOdo2, m_ui.lblOdo2},      {m_ui.edWheel2, m_ui.lblWSize2},
-        {m_ui.cboSex, m_ui.lblSex},         {m_ui.edWeight, m_ui.lblUWeight}, {m_ui.cboLapMode, m_ui.lblMode},
-        {m_ui.edHRUpper, m_ui.lblHFU},      {m_ui.edHRLower, m_ui.lblHFL},    {m_ui.edHomeAlt, m_ui.lblHAlt},
-        {m_ui.btnOdo, m_ui.lblOdo1},        {m_ui.cboLang, m_ui.lblLang},     {m_ui.moMonitor, m_ui.lblMonitor},
+        {m_ui.dtpTime, m_ui.lblTime},    {m_ui.dtpDate, m_ui.lblDate},     {m_ui.edOdo1, m_ui.lblOdo1},
+        {m_ui.edWheel1, m_ui.lblWSize1}, {m_ui.edOdo2, m_ui.lblOdo2},      {m_ui.edWheel2, m_ui.lblWSize2},
+        {m_ui.cboSex, m_ui.lblSex},      {m_ui.edWeight, m_ui.lblUWeight}, {m_ui.cboLapMode, m_ui.lblMode},
+        {m_ui.edHRUpper, m_ui.lblHFU},   {m_ui.edHRLower, m_ui.lblHFL},    {m_ui.edHomeAlt, m_ui.lblHAlt},
+        {m_ui.btnOdo, m_ui.lblOdo1},     {m_ui.cboLang, m_ui.lblLang},     {m_ui.moMonitor, m_ui.lblMonitor},
     };
     for (const auto& [field, label] : labelled)
         field->setAccessibleName(withoutAccessKeys(label->text()).remove(QLatin1Char(':')).trimmed());

@@ -4,7 +4,8 @@
 
 // A whole-number field with up/down buttons. The text accepts only digits and the signs + and -; an empty
 // or unreadable text counts as the minimum. The value is cut back into range either on every change of the
-// text (cutBackWhileTyping) or when the focus leaves; steps and values set by the program are cut back at once.
+// text (cutBackWhileTyping) or when the focus leaves; steps and values set by the program are cut back at
+// once.
 class SpinField : public QSpinBox
 {
     Q_OBJECT

@@ -3,6 +3,7 @@
 #include "base/IniFile.h"
 #include "i18n/MessageTexts.h"
 #include "ui/ComPortList.h"
+#include "ui/EditorSettings.h"
 #include "ui/EnterKeyNavigator.h"
 #include "ui/ErrorReport.h"
 #include "ui/ModalDialogs.h"
@@ -25,8 +26,9 @@ const QString kConfiguredPortName = QStringLiteral("COM1");
 QFont windowFont()
 {
     const QString tahoma = QStringLiteral("Tahoma");
-    QFont font = QFontDatabase::families().contains(tahoma) ? QFont(tahoma)
-                                                            : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    QFont font = QFontDatabase::families().contains(tahoma)
+                     ? QFont(tahoma)
+                     : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     font.setPointSize(8);
     return font;
 }
@@ -48,6 +50,7 @@ TFOrdakSetup::TFOrdakSetup(QWidget* parent)
     ui->setupUi(this);
     setUpLook();
     m_editor = new SettingsEditor(*ui, this);
+    m_settings = std::make_unique<EditorSettings>(*ui, *m_editor);
     m_enterKey = new EnterKeyNavigator(this, [this](bool next) { moveFocus(next); });
     m_tmSetStatusText->setObjectName(QStringLiteral("tmSetStatusText"));
     m_tmSetStatusText->setInterval(600);
@@ -249,7 +252,8 @@ bool TFOrdakSetup::askCloseWithoutSaving()
 {
     const bool german = GetLanguageName().compare(QStringLiteral("German"), Qt::CaseInsensitive) == 0;
     const QString question =
-        german ? QStringLiteral("Die Einstellungen konnten nicht gespeichert werden. Trotzdem ohne Speichern beenden?")
+        german ? QStringLiteral(
+                     "Die Einstellungen konnten nicht gespeichert werden. Trotzdem ohne Speichern beenden?")
                : QStringLiteral("The settings could not be saved. Close anyway without saving?");
     return ModalDialogs::askYesNo(this, windowTitle(), question);
 }
@@ -322,4 +326,16 @@ void TFOrdakSetup::CloseComPort() {}
 
 void TFOrdakSetup::LoadSettingsFile(const std::string&) {}
 
-void TFOrdakSetup::SaveSettingsFile(const std::string&) {}
+void TFOrdakSetup::BuildSettingsData()
+{
+    DeviceSettings settings = m_settings->read();
+    const NormalisedSettings normalised = m_encoder.BuildSettingsData(settings);
+    m_settings->show(settings, normalised.corrected);
+}
+
+void TFOrdakSetup::SaveSettingsFile(const std::string& fileName)
+{
+    BuildSettingsData();
+    IniFile(fileName.empty() ? ConfigFile : fileName)
+        .writeString("DEVICE", "Settings_ORDAK", m_encoder.settingsText());
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/SettingsEncoder.h"
+
 #include <QMainWindow>
 #include <QStringList>
 
@@ -7,6 +9,7 @@
 #include <memory>
 #include <string>
 
+class EditorSettings;
 class EnterKeyNavigator;
 class QTimer;
 class SettingsEditor;
@@ -44,6 +47,10 @@ public:
     void UpdateStrings();
     // The name of the active language.
     QString GetLanguageName() const;
+
+    // Reads the controls, normalises them (corrections show in the controls) and encodes block and text.
+    void BuildSettingsData();
+    const SettingsEncoder& encoder() const { return m_encoder; }
 
     void LoadToolConfig();
     void SaveToolConfig();
@@ -95,6 +102,8 @@ private:
 
     std::unique_ptr<Ui::TFOrdakSetup> ui;
     SettingsEditor* m_editor;
+    std::unique_ptr<EditorSettings> m_settings;
+    SettingsEncoder m_encoder;
     EnterKeyNavigator* m_enterKey;
     QTimer* m_tmSetStatusText;
     QStringList m_languageNames;

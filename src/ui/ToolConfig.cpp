@@ -25,7 +25,8 @@ ToolConfig ToolConfig::read(const IniFile& file)
 {
     ToolConfig config;
     config.currentPort = static_cast<std::int16_t>(file.readInteger(kSection, "CPort", kNoPort));
-    config.layoutStyle = static_cast<std::uint8_t>(file.readInteger(kSection, "Layout", kDefaultLayout) & 0xFF);
+    config.layoutStyle =
+        static_cast<std::uint8_t>(file.readInteger(kSection, "Layout", kDefaultLayout) & 0xFF);
     config.language = file.readString(kSection, "Language", kDefaultLanguage);
     return config;
 }

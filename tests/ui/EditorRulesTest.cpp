@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 class EditorRulesTest : public QObject
@@ -92,23 +93,74 @@ void EditorRulesTest::typingIsCutBack_data()
     QTest::addColumn<QString>("whileTyping");
     QTest::addColumn<QString>("afterLeaving");
 
-    QTest::newRow("sixth digit") << "edOdo1" << "123456" << "99999" << "99999";
-    QTest::newRow("five digits") << "edOdo1" << "12345" << "12345" << "12345";
-    QTest::newRow("emptied odo") << "edOdo1" << "" << "0" << "0";
-    QTest::newRow("letters refused") << "edOdo1" << "1a2b" << "12" << "12";
-    QTest::newRow("plus sign") << "edWheel1" << "+26" << "26" << "26";
-    QTest::newRow("wheel above range") << "edWheel1" << "4000" << "3999" << "3999";
-    QTest::newRow("weight above range") << "edWeight" << "500" << "500" << "485";
-    QTest::newRow("emptied weight") << "edWeight" << "" << "" << "1";
-    QTest::newRow("weight zero") << "edWeight" << "0" << "0" << "1";
-    QTest::newRow("altitude below range") << "edHomeAlt" << "-500" << "-500" << "-381";
-    QTest::newRow("altitude sign alone") << "edHomeAlt" << "-" << "-" << "-381";
-    QTest::newRow("heart rate above range") << "edHRUpper" << "300" << "240" << "240";
-    QTest::newRow("lap distance above range") << "edLapDist" << "150" << "150" << "99.90";
-    QTest::newRow("lap distance fraction") << "edLapDist" << "2.5" << "2.5" << "2.50";
-    QTest::newRow("lap distance exponent") << "edLapDist" << "1e1" << "1e1" << "10.00";
-    QTest::newRow("lap distance two exponents") << "edLapDist" << "1e1e" << "1e1" << "10.00";
-    QTest::newRow("emptied lap distance") << "edLapDist" << "" << "" << "0.00";
+    QTest::newRow("sixth digit") << "edOdo1"
+                                 << "123456"
+                                 << "99999"
+                                 << "99999";
+    QTest::newRow("five digits") << "edOdo1"
+                                 << "12345"
+                                 << "12345"
+                                 << "12345";
+    QTest::newRow("emptied odo") << "edOdo1"
+                                 << ""
+                                 << "0"
+                                 << "0";
+    QTest::newRow("letters refused") << "edOdo1"
+                                     << "1a2b"
+                                     << "12"
+                                     << "12";
+    QTest::newRow("plus sign") << "edWheel1"
+                               << "+26"
+                               << "26"
+                               << "26";
+    QTest::newRow("wheel above range") << "edWheel1"
+                                       << "4000"
+                                       << "3999"
+                                       << "3999";
+    QTest::newRow("weight above range") << "edWeight"
+                                        << "500"
+                                        << "500"
+                                        << "485";
+    QTest::newRow("emptied weight") << "edWeight"
+                                    << ""
+                                    << ""
+                                    << "1";
+    QTest::newRow("weight zero") << "edWeight"
+                                 << "0"
+                                 << "0"
+                                 << "1";
+    QTest::newRow("altitude below range") << "edHomeAlt"
+                                          << "-500"
+                                          << "-500"
+                                          << "-381";
+    QTest::newRow("altitude sign alone") << "edHomeAlt"
+                                         << "-"
+                                         << "-"
+                                         << "-381";
+    QTest::newRow("heart rate above range") << "edHRUpper"
+                                            << "300"
+                                            << "240"
+                                            << "240";
+    QTest::newRow("lap distance above range") << "edLapDist"
+                                              << "150"
+                                              << "150"
+                                              << "99.90";
+    QTest::newRow("lap distance fraction") << "edLapDist"
+                                           << "2.5"
+                                           << "2.5"
+                                           << "2.50";
+    QTest::newRow("lap distance exponent") << "edLapDist"
+                                           << "1e1"
+                                           << "1e1"
+                                           << "10.00";
+    QTest::newRow("lap distance two exponents") << "edLapDist"
+                                                << "1e1e"
+                                                << "1e1"
+                                                << "10.00";
+    QTest::newRow("emptied lap distance") << "edLapDist"
+                                          << ""
+                                          << ""
+                                          << "0.00";
 }
 
 void EditorRulesTest::typingIsCutBack()
@@ -168,12 +220,18 @@ void EditorRulesTest::odometerMenu_data()
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("+10000 at 95000") << 95000 << "N100001" << "99999";
-    QTest::newRow("+100 at 99999") << 99999 << "N1001" << "99999";
-    QTest::newRow("+500") << 10 << "N5001" << "510";
-    QTest::newRow("+1000") << 0 << "N10001" << "1000";
-    QTest::newRow("+5000") << 1 << "N50001" << "5001";
-    QTest::newRow("zero") << 4321 << "N01" << "0";
+    QTest::newRow("+10000 at 95000") << 95000 << "N100001"
+                                     << "99999";
+    QTest::newRow("+100 at 99999") << 99999 << "N1001"
+                                   << "99999";
+    QTest::newRow("+500") << 10 << "N5001"
+                          << "510";
+    QTest::newRow("+1000") << 0 << "N10001"
+                           << "1000";
+    QTest::newRow("+5000") << 1 << "N50001"
+                           << "5001";
+    QTest::newRow("zero") << 4321 << "N01"
+                          << "0";
 }
 
 void EditorRulesTest::odometerMenu()
@@ -209,9 +267,18 @@ void EditorRulesTest::wheelPresetGoesToTheClickedButtonsField_data()
     QTest::addColumn<QString>("wheel1");
     QTest::addColumn<QString>("wheel2");
 
-    QTest::newRow("29x2.35 to bike 1") << "btnWheel1" << "N60x622" << "2331" << "2048";
-    QTest::newRow("700x23c to bike 2") << "btnwheel2" << "N700x23c1" << "2130" << "2096";
-    QTest::newRow("650x23c to bike 1") << "btnWheel1" << "N650x23c1" << "1930" << "2048";
+    QTest::newRow("29x2.35 to bike 1") << "btnWheel1"
+                                       << "N60x622"
+                                       << "2331"
+                                       << "2048";
+    QTest::newRow("700x23c to bike 2") << "btnwheel2"
+                                       << "N700x23c1"
+                                       << "2130"
+                                       << "2096";
+    QTest::newRow("650x23c to bike 1") << "btnWheel1"
+                                       << "N650x23c1"
+                                       << "1930"
+                                       << "2048";
 }
 
 void EditorRulesTest::wheelPresetGoesToTheClickedButtonsField()
@@ -253,7 +320,7 @@ void EditorRulesTest::handChangedTimeUnticksPcTime()
     auto* time = m_f->find<QDateTimeEdit>("dtpTime");
     auto* pcTime = m_f->find<QCheckBox>("chkPCTime");
     time->setFocus();
-    time->setCurrentSection(QDateTimeEdit::HourSection);
+    time->setSelectedSection(QDateTimeEdit::HourSection);
     QTest::keyClicks(time, QStringLiteral("03"));
     QVERIFY(!pcTime->isChecked());
     QVERIFY(!m_f->window().editor().Timer1().isActive());
@@ -284,10 +351,22 @@ void EditorRulesTest::heartRateOrderOnLeaving_data()
     QTest::addColumn<QString>("upper");
     QTest::addColumn<QString>("lower");
 
-    QTest::newRow("lower above upper") << "edHRLower" << "200" << "150" << "150";
-    QTest::newRow("upper below lower") << "edHRUpper" << "100" << "130" << "130";
-    QTest::newRow("equal stays") << "edHRLower" << "150" << "150" << "150";
-    QTest::newRow("lower below upper") << "edHRLower" << "60" << "150" << "60";
+    QTest::newRow("lower above upper") << "edHRLower"
+                                       << "200"
+                                       << "150"
+                                       << "150";
+    QTest::newRow("upper below lower") << "edHRUpper"
+                                       << "100"
+                                       << "130"
+                                       << "130";
+    QTest::newRow("equal stays") << "edHRLower"
+                                 << "150"
+                                 << "150"
+                                 << "150";
+    QTest::newRow("lower below upper") << "edHRLower"
+                                       << "60"
+                                       << "150"
+                                       << "60";
 }
 
 void EditorRulesTest::heartRateOrderOnLeaving()
@@ -325,7 +404,7 @@ void EditorRulesTest::lapTimeLimit()
     mode->setCurrentIndex(2);
     auto* lapTime = m_f->find<QDateTimeEdit>("edLapTime");
     lapTime->setFocus();
-    lapTime->setCurrentSection(QDateTimeEdit::HourSection);
+    lapTime->setSelectedSection(QDateTimeEdit::HourSection);
     QTest::keyClicks(lapTime, typed);
     QCOMPARE(lapTime->time(), expected);
 }

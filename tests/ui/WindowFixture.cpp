@@ -3,9 +3,11 @@
 #include "i18n/MessageTexts.h"
 #include "ui/ModalDialogs.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 
 WindowFixture::WindowFixture()
@@ -22,7 +24,10 @@ WindowFixture::WindowFixture()
             answers.pop_front();
             answer(dialog);
         } else if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
-            if (QAbstractButton* button = box->defaultButton() ? box->defaultButton() : box->buttons().value(0))
+            QAbstractButton* button = box->defaultButton();
+            if (!button)
+                button = box->buttons().value(0);
+            if (button)
                 button->click();
         }
     });
@@ -86,7 +91,7 @@ std::function<void(QDialog&)> WindowFixture::chooseFile(const QString& path)
     return [path](QDialog& dialog) {
         if (auto* files = qobject_cast<QFileDialog*>(&dialog)) {
             files->selectFile(path);
-            files->accept();
+            static_cast<QDialog*>(files)->accept();
         }
     };
 }

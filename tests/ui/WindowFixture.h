@@ -33,8 +33,7 @@ public:
     TFOrdakSetup& window() { return *m_window; }
     void destroyWindow();
 
-    template <typename T = QWidget>
-    T* find(const char* name) const
+    template <typename T = QWidget> T* find(const char* name) const
     {
         return m_window->findChild<T*>(QString::fromLatin1(name));
     }
