@@ -228,12 +228,14 @@ public:
         stopNotifier(rxNotifier);
         if (fd < 0)
             return;
-        if (sys.flushQueues(fd, TCIOFLUSH) != 0)
-            qCDebug(lcSerial).noquote() << QString::fromStdString(
-                ComPortErrorMessage(ComPortErrorCode::Purge, portName.toStdString(), reason(errno)));
-        // The exclusive mark outlives our descriptor while anyone else holds the tty open.
-        if (exclusive)
+        // A refused opening leaves the holder's queues and exclusive mark alone.
+        if (exclusive) {
+            if (sys.flushQueues(fd, TCIOFLUSH) != 0)
+                qCDebug(lcSerial).noquote() << QString::fromStdString(
+                    ComPortErrorMessage(ComPortErrorCode::Purge, portName.toStdString(), reason(errno)));
+            // The exclusive mark outlives our descriptor while anyone else holds the tty open.
             sys.ioctlCall(fd, TIOCNXCL, nullptr);
+        }
         exclusive = false;
         sys.closeNode(fd);
         fd = -1;

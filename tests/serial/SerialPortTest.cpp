@@ -202,12 +202,16 @@ private slots:
     void aSecondOpenerIsRefused()
     {
         auto first = openedPort();
+        m_device->sendRaw("\x8C\x8C");
+        QTRY_COMPARE(first->bytesWaiting(), 2);
         SerialPort second;
         QVERIFY(second.setPortName(kUsbPort));
         QCOMPARE(openError(second),
                  "COM Port Error: Unable to open com port on COM33\nAnother program is using " +
                      m_device->path() + ". Close that program and try again.");
         QVERIFY(first->isOpen());
+        // The refused opener leaves the holder's received bytes alone.
+        QCOMPARE(first->bytesWaiting(), 2);
 
         first->close();
         // The exclusive mark must not outlive the port while the line stays up at the far end.
