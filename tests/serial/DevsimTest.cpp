@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 #include <poll.h>
 #include <termios.h>
 #include <unistd.h>
@@ -172,6 +173,8 @@ struct ReplyCase {
     Bytes expected;
     std::chrono::milliseconds window; // how long to collect the answer
     Bytes expectedEarly;              // what has arrived after 300 ms
+
+    friend void PrintTo(const ReplyCase& reply, std::ostream* out) { *out << reply.mode; }
 };
 
 class DevsimReplyTest : public DevsimTest, public ::testing::WithParamInterface<ReplyCase>
@@ -278,7 +281,10 @@ TEST_F(DevsimTest, KeepsServingAfterTheToolClosesItsEnd)
 }
 
 struct BadCommandLine {
+    const char* name;
     std::vector<std::string> arguments;
+
+    friend void PrintTo(const BadCommandLine& line, std::ostream* out) { *out << line.name; }
 };
 
 class DevsimOptionsTest : public ::testing::TestWithParam<BadCommandLine>
@@ -291,12 +297,14 @@ TEST_P(DevsimOptionsTest, RefusesABadCommandLine)
     EXPECT_EQ(process.wait(), 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(BadCommandLines, DevsimOptionsTest,
-                         ::testing::Values(BadCommandLine{{}}, BadCommandLine{{"--tree"}},
-                                           BadCommandLine{{"--tree", "/tmp/x", "--tty", "ttyACM0"}},
-                                           BadCommandLine{{"--tree", "/tmp/x", "--tty", "ttyUSB32"}},
-                                           BadCommandLine{{"--tree", "/tmp/x", "--reply", "never"}},
-                                           BadCommandLine{{"--tree", "/tmp/x", "--serial", "a/b"}},
-                                           BadCommandLine{{"--tree", "/tmp/x", "--verbose"}}));
+INSTANTIATE_TEST_SUITE_P(
+    BadCommandLines, DevsimOptionsTest,
+    ::testing::Values(BadCommandLine{"noTree", {}}, BadCommandLine{"treeWithoutValue", {"--tree"}},
+                      BadCommandLine{"acmPort", {"--tree", "/tmp/x", "--tty", "ttyACM0"}},
+                      BadCommandLine{"usbPortOutsideTheMap", {"--tree", "/tmp/x", "--tty", "ttyUSB32"}},
+                      BadCommandLine{"unknownReply", {"--tree", "/tmp/x", "--reply", "never"}},
+                      BadCommandLine{"serialWithSlash", {"--tree", "/tmp/x", "--serial", "a/b"}},
+                      BadCommandLine{"unknownOption", {"--tree", "/tmp/x", "--verbose"}}),
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 } // namespace
