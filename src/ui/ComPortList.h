@@ -8,7 +8,7 @@ class QComboBox;
 class ComPortList
 {
 public:
-    // COM names of the present ports, sorted without regard to case, digits compared as characters.
+    // COM names of the present ports in port-list order.
     static QStringList presentPorts();
     // Refills combo; selects configuredName (case-insensitive, whole name) or nothing.
     static void refill(QComboBox& combo, const QString& configuredName);

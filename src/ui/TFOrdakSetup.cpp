@@ -1,9 +1,13 @@
 #include "ui/TFOrdakSetup.h"
 
 #include "base/IniFile.h"
+#include "base/Paths.h"
+#include "device/SettingsFile.h"
+#include "device/Transfer.h"
 #include "i18n/MessageTexts.h"
 #include "ui/ComPortList.h"
 #include "ui/EditorSettings.h"
+#include "ui/EditorSettingsSink.h"
 #include "ui/EnterKeyNavigator.h"
 #include "ui/ErrorReport.h"
 #include "ui/ModalDialogs.h"
@@ -12,9 +16,13 @@
 #include "ui/ToolConfig.h"
 #include "ui_TFOrdakSetup.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QTimer>
+
+#include <filesystem>
+#include <system_error>
 
 namespace
 {
@@ -45,12 +53,21 @@ void makeWhite(QWidget* panel)
 
 TFOrdakSetup::TFOrdakSetup(QWidget* parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::TFOrdakSetup>()), m_tmSetStatusText(new QTimer(this)),
-      m_language(QString::fromLatin1(ToolConfig::kDefaultLanguage))
+      m_dlgOpen(new QObject(this)), m_language(QString::fromLatin1(ToolConfig::kDefaultLanguage))
 {
+    m_dlgOpen->setObjectName(QStringLiteral("dlgOpen"));
+    m_dlgOpen->setProperty("Filter", QStringLiteral("Setting Dateien (*.dat)|*.dat"));
     ui->setupUi(this);
     setUpLook();
     m_editor = new SettingsEditor(*ui, this);
     m_settings = std::make_unique<EditorSettings>(*ui, *m_editor);
+    m_transfer = new Transfer([this] { BuildSettingsData(); },
+                              [this] {
+                                  const TransferFrame frame = m_encoder.AssembleTransferFrame();
+                                  return QByteArray(reinterpret_cast<const char*>(frame.data()),
+                                                    static_cast<qsizetype>(frame.size()));
+                              },
+                              this);
     m_enterKey = new EnterKeyNavigator(this, [this](bool next) { moveFocus(next); });
     m_tmSetStatusText->setObjectName(QStringLiteral("tmSetStatusText"));
     m_tmSetStatusText->setInterval(600);
@@ -87,6 +104,19 @@ void TFOrdakSetup::wireCommands()
     connect(ui->btnClose, &QPushButton::clicked, this, guarded(&TFOrdakSetup::btnCloseClick));
     connect(ui->mnuExit, &QAction::triggered, this, guarded(&TFOrdakSetup::mnuExitClick));
     connect(ui->btnDelete, &QPushButton::clicked, this, guarded(&TFOrdakSetup::btnDeleteClick));
+    connect(ui->mnuLoad, &QAction::triggered, this, guarded(&TFOrdakSetup::mnuLoadClick));
+    connect(ui->mnuSave, &QAction::triggered, this, guarded(&TFOrdakSetup::mnuSaveClick));
+    connect(ui->btnSend, &QPushButton::clicked, this, guarded(&TFOrdakSetup::btnSendClick));
+    connect(m_transfer, &Transfer::progressChanged, ui->ProgressBar1, &QProgressBar::setValue);
+    connect(m_transfer, &Transfer::monitorLine, ui->moMonitor, &QPlainTextEdit::appendPlainText);
+    connect(m_transfer, &Transfer::linkStatusChanged, this, [this](const QString& caption) {
+        ui->lbDevLink->setText(caption);
+        ui->lbDevLink->repaint();
+    });
+    connect(m_transfer, &Transfer::busyChanged, this, &TFOrdakSetup::onTransferBusy);
+    connect(m_transfer, &Transfer::beepRequested, this, [] { QApplication::beep(); });
+    connect(m_transfer, &Transfer::failed, this,
+            [this](const QString& message) { ErrorReport::show(this, message); });
     connect(m_tmSetStatusText, &QTimer::timeout, this, guarded(&TFOrdakSetup::tmSetStatusTextTimer));
 }
 
@@ -268,6 +298,9 @@ void TFOrdakSetup::FormClose()
 void TFOrdakSetup::FormDestroy()
 {
     m_languageNames.clear();
+    if (m_busyCursor)
+        QApplication::restoreOverrideCursor();
+    m_busyCursor = false;
     try {
         StoreFullPlacement();
     } catch (...) {
@@ -322,9 +355,64 @@ void TFOrdakSetup::BuildComPortMenu() {}
 
 void TFOrdakSetup::ApplyFormStyle(int) {}
 
-void TFOrdakSetup::CloseComPort() {}
+void TFOrdakSetup::CloseComPort()
+{
+    m_transfer->CloseComPort();
+}
 
-void TFOrdakSetup::LoadSettingsFile(const std::string&) {}
+void TFOrdakSetup::btnSendClick()
+{
+    const QString port = ui->ComComboBox->currentIndex() >= 0 ? ui->ComComboBox->currentText() : QString();
+    m_transfer->send(port, QString::fromStdString(MessageTexts::text(MessageTexts::strStrSendingDatas)));
+}
+
+void TFOrdakSetup::onTransferBusy(bool busy)
+{
+    ui->btnSend->setEnabled(!busy);
+    ui->btnDelete->setEnabled(!busy);
+    ui->imgDevice->setEnabled(!busy);
+    if (busy && !m_busyCursor)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else if (!busy && m_busyCursor)
+        QApplication::restoreOverrideCursor();
+    m_busyCursor = busy;
+}
+
+std::string TFOrdakSetup::settingsFolder() const
+{
+    const std::string folder = AddTrailingBackslash(ConfigFolder) + "Settings";
+    std::error_code ignored;
+    std::filesystem::create_directories(std::filesystem::u8path(folder), ignored);
+    return folder;
+}
+
+void TFOrdakSetup::mnuLoadClick()
+{
+    const std::string folder = settingsFolder();
+    QCoreApplication::processEvents();
+    const QString file =
+        ModalDialogs::openFileName(this, QString::fromStdString(folder),
+                                   m_dlgOpen->property("Filter").toString(), QStringLiteral("dat"));
+    if (!file.isEmpty())
+        LoadSettingsFile(file.toStdString());
+}
+
+void TFOrdakSetup::mnuSaveClick()
+{
+    const std::string folder = settingsFolder();
+    QCoreApplication::processEvents();
+    const QString file =
+        ModalDialogs::saveFileName(this, QString::fromStdString(folder),
+                                   m_dlgOpen->property("Filter").toString(), QStringLiteral("dat"));
+    if (!file.isEmpty())
+        SaveSettingsFile(file.toStdString());
+}
+
+void TFOrdakSetup::LoadSettingsFile(const std::string& fileName)
+{
+    EditorSettingsSink sink(*ui, *m_editor);
+    ::LoadSettingsFile(fileName.empty() ? ConfigFile : fileName, sink);
+}
 
 void TFOrdakSetup::BuildSettingsData()
 {

@@ -12,6 +12,7 @@
 class EditorSettings;
 class EnterKeyNavigator;
 class QTimer;
+class Transfer;
 class SettingsEditor;
 namespace Ui
 {
@@ -76,6 +77,12 @@ private:
     void FormDestroy();
     bool askCloseWithoutSaving();
 
+    void mnuLoadClick();
+    void mnuSaveClick();
+    void btnSendClick();
+    void onTransferBusy(bool busy);
+    std::string settingsFolder() const;
+
     void btnCloseClick();
     void mnuExitClick();
     void btnDeleteClick();
@@ -97,15 +104,22 @@ private:
     void ApplyFormStyle(int style);
     void CloseComPort();
 
+public:
+    // An empty name means the configuration file.
     void LoadSettingsFile(const std::string& fileName);
     void SaveSettingsFile(const std::string& fileName);
 
+private:
     std::unique_ptr<Ui::TFOrdakSetup> ui;
     SettingsEditor* m_editor;
     std::unique_ptr<EditorSettings> m_settings;
     SettingsEncoder m_encoder;
+    Transfer* m_transfer;
+    bool m_busyCursor = false;
     EnterKeyNavigator* m_enterKey;
     QTimer* m_tmSetStatusText;
+    // Carries the translated filter of the settings-file dialogs ("Text|*.dat").
+    QObject* m_dlgOpen;
     QStringList m_languageNames;
     QString m_language;
     bool m_shown = false;
