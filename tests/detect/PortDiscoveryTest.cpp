@@ -432,7 +432,9 @@ private slots:
         const DetectionTiming best = bestDetectionTiming(10, [&w] { w.discovery->DetectInterface(true); });
         QCOMPARE(w.discovery->currentPort(), 64);
         qInfo("detection with 32 bridges and ports: %.2f ms CPU, %.2f ms wall", best.cpuMs, best.wallMs);
-        QVERIFY(best.cpuMs < 20.0);
+        if (kDetectionBudgetApplies) {
+            QVERIFY(best.cpuMs < kDetectionBudgetMs);
+        }
     }
 };
 
