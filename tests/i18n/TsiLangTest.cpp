@@ -2,6 +2,8 @@
 #include "BuiltInWindow.h"
 #include "base/MessageFormat.h"
 #include "i18n/LanguageError.h"
+#include "i18n/MessageTexts.h"
+#include "i18n/MessageTextsRefresh.h"
 #include "i18n/TsiLangDispatcher.h"
 
 #include <gtest/gtest.h>
@@ -269,6 +271,24 @@ TEST_F(TsiLangTest, HostileFormatTextsFormatHarmlessly)
     EXPECT_EQ(FormatMessage(format(), {5LL, 3LL}), "5 3 %d %s %n");
     dispatcher.setLanguage("English");
     EXPECT_EQ(FormatMessage(format(), {5LL, 3LL}), "%n%n53%99999999d");
+}
+
+TEST_F(TsiLangTest, MessageTextsFollowTheActiveLanguage)
+{
+    MessageTexts::setText("strUnrelated", "kept");
+    i18n::RefreshMessageTexts(translator);
+    EXPECT_EQ(MessageTexts::text(MessageTexts::strStrSendingDatas), "Sende Daten...");
+    EXPECT_EQ(MessageTexts::text(MessageTexts::strStrOrdakInterfaceDetet),
+              "Tavimoro Interface erkannt aber m\u00F6glicherweise ist ein falscher COMPort zugewiesen. ");
+    dispatcher.setLanguage("English");
+    i18n::RefreshMessageTexts(translator);
+    EXPECT_EQ(MessageTexts::text(MessageTexts::strTOOLCAPTION), "Tavimoro Setup Tool");
+    EXPECT_EQ(MessageTexts::text("strUnrelated"), "kept");
+    translator.tables()[stStrings].clear();
+    i18n::RefreshMessageTexts(translator);
+    for (const auto id : MessageTexts::kAll)
+        EXPECT_EQ(MessageTexts::text(id), "") << id;
+    MessageTexts::clear();
 }
 
 TEST(TsiLangNames, EmptyNameListAcceptsAnyName)
