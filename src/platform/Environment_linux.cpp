@@ -38,6 +38,8 @@ std::string GetSpecialFolder()
 
 std::string ProgramFolder()
 {
+    if (const char* chosen = std::getenv("TAVIMORO_PROGRAM_FOLDER"); chosen && *chosen)
+        return chosen;
     const auto folder = executableFolder();
     std::error_code ec;
     if (std::filesystem::is_directory(folder / "Lang", ec))

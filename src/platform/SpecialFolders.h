@@ -10,7 +10,7 @@ namespace platform
 std::string GetSpecialFolder();
 
 // The folder that holds the language files' folder Lang: the executable's folder when it has Lang,
-// else the installed share folder.
+// else the installed share folder; $TAVIMORO_PROGRAM_FOLDER, when set, overrides both.
 std::string ProgramFolder();
 
 // Root of every sysfs read ($TAVIMORO_SYSFS_ROOT, default /sys). Linux only.

@@ -5,6 +5,9 @@
 #include "device/SettingsFile.h"
 #include "device/Transfer.h"
 #include "i18n/MessageTexts.h"
+#include "i18n/QtTranslationTarget.h"
+#include "i18n/TsiLang.h"
+#include "i18n/TsiLangDispatcher.h"
 #include "ui/ComPortList.h"
 #include "ui/EditorSettings.h"
 #include "ui/EditorSettingsSink.h"
@@ -53,7 +56,7 @@ void makeWhite(QWidget* panel)
 
 TFOrdakSetup::TFOrdakSetup(QWidget* parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::TFOrdakSetup>()), m_tmSetStatusText(new QTimer(this)),
-      m_dlgOpen(new QObject(this)), m_language(QString::fromLatin1(ToolConfig::kDefaultLanguage))
+      m_dlgOpen(new QObject(this)), siLangDispatcher1(std::make_unique<TsiLangDispatcher>())
 {
     m_dlgOpen->setObjectName(QStringLiteral("dlgOpen"));
     m_dlgOpen->setProperty("Filter", QStringLiteral("Setting Dateien (*.dat)|*.dat"));
@@ -71,6 +74,7 @@ TFOrdakSetup::TFOrdakSetup(QWidget* parent)
     m_enterKey = new EnterKeyNavigator(this, [this](bool next) { moveFocus(next); });
     m_tmSetStatusText->setObjectName(QStringLiteral("tmSetStatusText"));
     m_tmSetStatusText->setInterval(600);
+    attachLanguages();
     wireCommands();
     // The port list is filled as the window is created, before the start-up steps.
     ErrorReport::guard(this, [this] { RefillComPortList(); });
@@ -189,40 +193,6 @@ void TFOrdakSetup::SaveToolConfig()
     ToolConfig::write(file, AutoDetect, CurrentPort, LayoutStyle, GetLanguageName().toStdString());
 }
 
-QString TFOrdakSetup::GetLanguageName() const
-{
-    return m_language;
-}
-
-void TFOrdakSetup::ActivateLanguage(const QString& name)
-{
-    // Until language files are read, the window knows its two built-in languages.
-    for (const QString& known : {QStringLiteral("English"), QStringLiteral("German")}) {
-        if (name.compare(known, Qt::CaseInsensitive) == 0) {
-            m_language = name;
-            return;
-        }
-    }
-    m_language = QStringLiteral("English");
-}
-
-void TFOrdakSetup::composeCaption()
-{
-    QString caption = QString::fromStdString(MessageTexts::text(MessageTexts::strTOOLCAPTION));
-    if (caption.isEmpty())
-        caption = kFallbackCaption;
-    setWindowTitle(QStringLiteral("%1 (Vers. %2)").arg(caption, QString::number(kVersion, 'f', 2)));
-}
-
-void TFOrdakSetup::UpdateStrings()
-{
-    BuildComPortMenu();
-    ui->btnWheel1->setToolTip(
-        QString::fromStdString(MessageTexts::text(MessageTexts::strStrSelectPredefinedVa)));
-    ui->btnwheel2->setToolTip(ui->btnWheel1->toolTip());
-    m_editor->refreshAccessibleNames();
-}
-
 void TFOrdakSetup::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
@@ -327,15 +297,6 @@ void TFOrdakSetup::tmSetStatusTextTimer() {}
 void TFOrdakSetup::RefillComPortList()
 {
     ComPortList::refill(*ui->ComComboBox, kConfiguredPortName);
-}
-
-void TFOrdakSetup::LoadGermanLanguageFile() {}
-
-void TFOrdakSetup::LoadLanguageFiles() {}
-
-void TFOrdakSetup::SelectLanguageInSelector()
-{
-    ui->cboLang->setCurrentIndex(ui->cboLang->findText(GetLanguageName(), Qt::MatchFixedString));
 }
 
 void TFOrdakSetup::SetPlacementStore(const std::string&) {}

@@ -10,6 +10,9 @@
 #include <string>
 
 class EditorSettings;
+class QtTranslationTarget;
+class TsiLang;
+class TsiLangDispatcher;
 class EnterKeyNavigator;
 class QTimer;
 class Transfer;
@@ -94,6 +97,9 @@ private:
     void LoadLanguageFiles();
     void ActivateLanguage(const QString& name);
     void SelectLanguageInSelector();
+    void attachLanguages();
+    void cboLangChange(const QString& name);
+    std::string programFolder() const;
     void SetPlacementStore(const std::string& file);
     void RestoreFullPlacement();
     void StoreFullPlacement();
@@ -121,7 +127,10 @@ private:
     // Carries the translated filter of the settings-file dialogs ("Text|*.dat").
     QObject* m_dlgOpen;
     QStringList m_languageNames;
-    QString m_language;
+    // Declared before the translator, which unlinks from it when destroyed.
+    std::unique_ptr<TsiLangDispatcher> siLangDispatcher1;
+    std::unique_ptr<QtTranslationTarget> m_languageTarget;
+    std::unique_ptr<TsiLang> siLang_FOrdakSetup;
     bool m_shown = false;
     bool m_closeWithoutSaving = false;
 };

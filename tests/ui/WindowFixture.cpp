@@ -15,6 +15,7 @@ WindowFixture::WindowFixture()
     qputenv("XDG_CONFIG_HOME", m_home.path().toLocal8Bit());
     qputenv("TAVIMORO_SYSFS_ROOT", m_sys.path().toLocal8Bit());
     qputenv("TAVIMORO_DEV_ROOT", (m_sys.path() + QStringLiteral("/dev")).toLocal8Bit());
+    qputenv("TAVIMORO_PROGRAM_FOLDER", m_program.path().toLocal8Bit());
     MessageTexts::clear();
     ModalDialogs::setHook([this](QDialog& dialog) {
         if (auto* box = qobject_cast<QMessageBox*>(&dialog))
@@ -45,6 +46,15 @@ void WindowFixture::writeConfig(const QByteArray& content) const
     QFile file(configFile());
     if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
         qFatal("cannot write the test configuration");
+}
+
+void WindowFixture::writeLanguageFile(const QString& fileName, const QByteArray& content) const
+{
+    const QString folder = programFolder() + QStringLiteral("/Lang");
+    QDir().mkpath(folder);
+    QFile file(folder + QLatin1Char('/') + fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        qFatal("cannot write the test language file");
 }
 
 QString WindowFixture::readConfig() const

@@ -23,6 +23,9 @@ public:
     QString sysRoot() const { return m_sys.path(); }
     QString configFolder() const { return configHome() + QStringLiteral("/Nelvo/SetupTool"); }
     QString configFile() const { return configFolder() + QStringLiteral("/Tavimoro_SetupTool.ini"); }
+    // The program folder the window takes its language folder Lang from; it starts without Lang.
+    QString programFolder() const { return m_program.path(); }
+    void writeLanguageFile(const QString& fileName, const QByteArray& content) const;
 
     // Writes the configuration file before the window is created.
     void writeConfig(const QByteArray& content) const;
@@ -52,5 +55,6 @@ public:
 private:
     QTemporaryDir m_home;
     QTemporaryDir m_sys;
+    QTemporaryDir m_program;
     std::unique_ptr<TFOrdakSetup> m_window;
 };
