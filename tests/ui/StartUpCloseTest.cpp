@@ -108,8 +108,8 @@ void StartUpCloseTest::captionUsesPointOnEveryLocale()
     WindowFixture f;
     TFOrdakSetup& w = f.open();
     QLocale::setDefault(previous);
-    // Without a translated caption the title still names the tool.
-    QCOMPARE(w.windowTitle(), QStringLiteral("Tavimoro Setup Tool (Vers. 1.00)"));
+    // The built-in German tool caption, with a point although the locale writes a comma.
+    QCOMPARE(w.windowTitle(), QStringLiteral("Tavimoro Einstellungswerkzeug (Vers. 1.00)"));
 }
 
 void StartUpCloseTest::captionFollowsTranslatedText()
