@@ -22,4 +22,14 @@ void ChooseLanguage(TsiLangDispatcher& dispatcher, const std::string& name, cons
     }
 }
 
+void ActivateConfiguredLanguage(TsiLangDispatcher& dispatcher, const std::string& name,
+                                const std::string& programFolder)
+{
+    try {
+        ChooseLanguage(dispatcher, name, programFolder);
+    } catch (const std::exception&) {
+        dispatcher.setLanguage("English");
+    }
+}
+
 } // namespace i18n

@@ -12,4 +12,9 @@ namespace i18n
 // to the caller with the language unchanged.
 void ChooseLanguage(TsiLangDispatcher& dispatcher, const std::string& name, const std::string& programFolder);
 
+// The language stored in the configuration at start-up: like ChooseLanguage, but any failure to load or
+// set it makes "English" active instead; only a failure to set "English" reaches the caller.
+void ActivateConfiguredLanguage(TsiLangDispatcher& dispatcher, const std::string& name,
+                                const std::string& programFolder);
+
 } // namespace i18n

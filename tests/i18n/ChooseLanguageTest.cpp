@@ -76,6 +76,15 @@ TEST_F(ChooseLanguage, FileWithoutTheNameFallsBackToEnglish)
     EXPECT_EQ(window.text("btnClose", "Caption"), "Close");
 }
 
+TEST_F(ChooseLanguage, ConfiguredLanguageWithoutItsFileStartsInEnglish)
+{
+    i18n::ActivateConfiguredLanguage(dispatcher, "French", program.path());
+    EXPECT_EQ(dispatcher.Language(), "French");
+    i18n::ActivateConfiguredLanguage(dispatcher, "Klingon", program.path());
+    EXPECT_EQ(dispatcher.Language(), "English");
+    EXPECT_EQ(window.text("btnClose", "Caption"), "&Close");
+}
+
 TEST_F(ChooseLanguage, ActiveLanguageAppliesNothing)
 {
     choose("german");
