@@ -8,9 +8,9 @@ cmake --preset release >/dev/null
 cmake --build --preset release
 bin=build/release/bin
 
-# The port the simulator plays. The tool's default port COM1 is ttyS0; ttyUSB0 (COM33) is where a real
-# interface appears. Override with TAVIMORO_SIM_TTY=ttyUSB0.
-sim_tty="${TAVIMORO_SIM_TTY:-ttyS0}"
+# The port the simulator plays: ttyUSB0 (COM33), where a real interface appears, so the tool detects it.
+# TAVIMORO_SIM_TTY=ttyS0 plays a plain serial port on COM1 instead.
+sim_tty="${TAVIMORO_SIM_TTY:-ttyUSB0}"
 
 # The interface: a USB device 10c4:ea60 with serial number 0001.
 interface_attached() {

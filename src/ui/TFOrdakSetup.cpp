@@ -8,16 +8,19 @@
 #include "i18n/QtTranslationTarget.h"
 #include "i18n/TsiLang.h"
 #include "i18n/TsiLangDispatcher.h"
-#include "ui/ComPortList.h"
 #include "ui/EditorSettings.h"
 #include "ui/EditorSettingsSink.h"
 #include "ui/EnterKeyNavigator.h"
 #include "ui/ErrorReport.h"
 #include "ui/ModalDialogs.h"
+#include "ui/MonitorLog.h"
 #include "ui/Pictures.h"
+#include "ui/PortWiring.h"
 #include "ui/SettingsEditor.h"
 #include "ui/ToolConfig.h"
 #include "ui_TFOrdakSetup.h"
+
+#include "detect/PortDiscovery.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -31,8 +34,6 @@ namespace
 {
 
 const QString kFallbackCaption = QStringLiteral("Tavimoro Setup Tool");
-// The port that the serial port object names before the first transfer.
-const QString kConfiguredPortName = QStringLiteral("COM1");
 
 QFont windowFont()
 {
@@ -71,6 +72,8 @@ TFOrdakSetup::TFOrdakSetup(QWidget* parent)
                                                     static_cast<qsizetype>(frame.size()));
                               },
                               this);
+    m_ports =
+        new PortWiring({this, ui->ComComboBox, ui->mnuComport, ui->AdvOfficeStatusBar1, m_transfer}, this);
     m_enterKey = new EnterKeyNavigator(this, [this](bool next) { moveFocus(next); });
     m_tmSetStatusText->setObjectName(QStringLiteral("tmSetStatusText"));
     m_tmSetStatusText->setInterval(600);
@@ -112,7 +115,8 @@ void TFOrdakSetup::wireCommands()
     connect(ui->mnuSave, &QAction::triggered, this, guarded(&TFOrdakSetup::mnuSaveClick));
     connect(ui->btnSend, &QPushButton::clicked, this, guarded(&TFOrdakSetup::btnSendClick));
     connect(m_transfer, &Transfer::progressChanged, ui->ProgressBar1, &QProgressBar::setValue);
-    connect(m_transfer, &Transfer::monitorLine, ui->moMonitor, &QPlainTextEdit::appendPlainText);
+    connect(m_transfer, &Transfer::monitorLine, this,
+            [this](const QString& line) { MonitorLog::showLine(*ui->moMonitor, line); });
     connect(m_transfer, &Transfer::linkStatusChanged, this, [this](const QString& caption) {
         ui->lbDevLink->setText(caption);
         ui->lbDevLink->repaint();
@@ -141,6 +145,7 @@ void TFOrdakSetup::FormCreate()
     else
         m_editor->Timer1().stop();
     StartingUp = true;
+    ports().setStartingUp(true);
     ConfigFolder = ToolConfig::PrepareConfigFolder();
     try {
         LoadGermanLanguageFile();
@@ -162,11 +167,7 @@ void TFOrdakSetup::InitializeSetup()
     LoadToolConfig();
     RestoreFullPlacement();
     fixOuterSize();
-    if (CurrentPort == -1)
-        DetectInterface(false);
-    else
-        StartUpPortCheck();
-    LastPortText = ui->ComComboBox->currentText();
+    StartUpPortCheck();
     LoadSettingsFile({});
     m_editor->cboLapModeChange();
     m_editor->UpdateSexImage();
@@ -180,9 +181,7 @@ void TFOrdakSetup::InitializeSetup()
 void TFOrdakSetup::LoadToolConfig()
 {
     const ToolConfig config = ToolConfig::read(IniFile(ConfigFile));
-    CurrentPort = config.currentPort;
-    if (CurrentPort == ToolConfig::kNoPort)
-        AutoDetect = true;
+    m_ports->applyStoredPort(config.currentPort);
     LayoutStyle = config.layoutStyle;
     ActivateLanguage(QString::fromStdString(config.language));
 }
@@ -190,7 +189,8 @@ void TFOrdakSetup::LoadToolConfig()
 void TFOrdakSetup::SaveToolConfig()
 {
     IniFile file(ConfigFile);
-    ToolConfig::write(file, AutoDetect, CurrentPort, LayoutStyle, GetLanguageName().toStdString());
+    ToolConfig::write(file, ports().autoDetect(), ports().currentPort(), LayoutStyle,
+                      GetLanguageName().toStdString());
 }
 
 void TFOrdakSetup::showEvent(QShowEvent* event)
@@ -205,6 +205,7 @@ void TFOrdakSetup::showEvent(QShowEvent* event)
 void TFOrdakSetup::FormShow()
 {
     StartingUp = false;
+    m_ports->windowShown();
     composeCaption();
     fixOuterSize();
 }
@@ -296,7 +297,7 @@ void TFOrdakSetup::tmSetStatusTextTimer() {}
 
 void TFOrdakSetup::RefillComPortList()
 {
-    ComPortList::refill(*ui->ComComboBox, kConfiguredPortName);
+    ports().RefillPortList();
 }
 
 void TFOrdakSetup::SetPlacementStore(const std::string&) {}
@@ -305,14 +306,25 @@ void TFOrdakSetup::RestoreFullPlacement() {}
 
 void TFOrdakSetup::StoreFullPlacement() {}
 
-void TFOrdakSetup::DetectInterface(bool) {}
+PortDiscovery& TFOrdakSetup::ports()
+{
+    return m_ports->discovery();
+}
+
+void TFOrdakSetup::DetectInterface(bool quiet)
+{
+    ports().DetectInterface(quiet);
+}
 
 void TFOrdakSetup::StartUpPortCheck()
 {
-    BuildComPortMenu();
+    ports().StartupPortCheck();
 }
 
-void TFOrdakSetup::BuildComPortMenu() {}
+void TFOrdakSetup::BuildComPortMenu()
+{
+    ports().BuildComPortMenu();
+}
 
 void TFOrdakSetup::ApplyFormStyle(int) {}
 

@@ -14,6 +14,8 @@ class QtTranslationTarget;
 class TsiLang;
 class TsiLangDispatcher;
 class EnterKeyNavigator;
+class PortDiscovery;
+class PortWiring;
 class QTimer;
 class Transfer;
 class SettingsEditor;
@@ -38,12 +40,11 @@ public:
     std::string ConfigFolder;
     std::string ConfigFile;
     bool StartingUp = false;
-    std::int16_t CurrentPort = -1;
-    bool AutoDetect = false;
-    QString LastPortText;
     std::uint8_t LayoutStyle = 0;
 
     SettingsEditor& editor() { return *m_editor; }
+    // The current port, the automatic mode and the last detected port name live here.
+    PortDiscovery& ports();
 
     // "<tool caption> (Vers. 1.00)", with a point whatever the locale.
     void composeCaption();
@@ -121,6 +122,7 @@ private:
     std::unique_ptr<EditorSettings> m_settings;
     SettingsEncoder m_encoder;
     Transfer* m_transfer;
+    PortWiring* m_ports;
     bool m_busyCursor = false;
     EnterKeyNavigator* m_enterKey;
     QTimer* m_tmSetStatusText;

@@ -1,5 +1,7 @@
 #include "WindowFixture.h"
 
+#include "detect/PortDiscovery.h"
+
 #include "i18n/MessageTexts.h"
 #include "ui/DecimalField.h"
 #include "ui/RadioGroup.h"
@@ -50,8 +52,8 @@ void StartUpCloseTest::firstStartShowsDefaults()
     QVERIFY(!(w.windowFlags() & Qt::WindowMinimizeButtonHint));
     QVERIFY(f.find("dtpTime")->hasFocus());
     QVERIFY(!w.StartingUp);
-    QVERIFY(w.AutoDetect);
-    QCOMPARE(w.CurrentPort, -1);
+    QVERIFY(w.ports().autoDetect());
+    QCOMPARE(w.ports().currentPort(), -1);
     QCOMPARE(w.LayoutStyle, 7);
     QCOMPARE(w.GetLanguageName(), QStringLiteral("German"));
     QCOMPARE(QString::fromStdString(w.ConfigFile), f.configFile());
@@ -199,8 +201,8 @@ void StartUpCloseTest::readsStoredConfiguration()
     WindowFixture f;
     f.writeConfig("[misc]\r\n" + misc + "[Other]\r\nKeep=1\r\n");
     TFOrdakSetup& w = f.open();
-    QCOMPARE(w.CurrentPort, port);
-    QCOMPARE(w.AutoDetect, autoDetect);
+    QCOMPARE(int(w.ports().currentPort()), port);
+    QCOMPARE(w.ports().autoDetect(), autoDetect);
     QCOMPARE(int(w.LayoutStyle), layout);
     QCOMPARE(w.GetLanguageName(), language);
     QVERIFY(w.close());
