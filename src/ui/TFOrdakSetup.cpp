@@ -5,6 +5,7 @@
 #include "device/SettingsFile.h"
 #include "device/Transfer.h"
 #include "i18n/MessageTexts.h"
+#include "i18n/MessageTextsRefresh.h"
 #include "i18n/QtTranslationTarget.h"
 #include "i18n/TsiLang.h"
 #include "i18n/TsiLangDispatcher.h"
@@ -318,6 +319,8 @@ void TFOrdakSetup::DetectInterface(bool quiet)
 
 void TFOrdakSetup::StartUpPortCheck()
 {
+    // The check writes translated texts; a language that was already active has not filled them yet.
+    i18n::RefreshMessageTexts(*siLang_FOrdakSetup);
     ports().StartupPortCheck();
 }
 

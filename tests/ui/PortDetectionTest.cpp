@@ -20,24 +20,14 @@
 namespace
 {
 
+// The built-in German texts: German is the language of a first start.
 const QString kDetected = QStringLiteral("Tavimoro Interface erkannt!");
-const QString kNotDetected = QStringLiteral("Kein Tavimoro Interface erkannt");
-const QString kWrongPortNote = QStringLiteral("HINWEIS: Das Interface scheint an COMPort %d zu h\u00e4ngen "
-                                              "(zugewiesen ist COMPort %d).");
-
-// The German texts the detection formats, as a language would have set them.
-void setGermanTexts()
-{
-    MessageTexts::setText(MessageTexts::strSTRAUTO, "AUTODETECT");
-    MessageTexts::setText(MessageTexts::strStrOrdakInterfaceDete, kDetected.toStdString());
-    MessageTexts::setText(MessageTexts::strStrNoOrdakInterfaceD, kNotDetected.toStdString());
-    MessageTexts::setText(MessageTexts::strStrHardwareDetection, "Hardware-Erkennung");
-    MessageTexts::setText(MessageTexts::strStrOrdakInterfaceDetet,
-                          "Interface erkannt, aber falscher COMPort?");
-    MessageTexts::setText(MessageTexts::strStrNOTEItSeemsThat, kWrongPortNote.toStdString());
-    MessageTexts::setText(MessageTexts::strStrNOTEYouCanAvoid, "HINWEIS: Interface vorher anschlie\u00dfen.");
-    MessageTexts::setText(MessageTexts::strStrSendingDatas, "Sende Daten...");
-}
+const QString kNotDetected = QStringLiteral("Tavimoro Interface nicht gefunden");
+const QString kAutoDetect = QStringLiteral("Autom. Erkennung");
+const QString kTitle = QStringLiteral("Hardwareerkennung");
+const QString kAttachFirst =
+    QStringLiteral("HINWEIS: Sie k\u00f6nnen diese Meldung vermeiden in dem Sie das Tavimoro "
+                   "Interface vor Aufruf dieses Dialogs an den PC anschlie\u00dfen.");
 
 SysfsTree::UsbDevice interfaceOn(const std::string& ttyNode)
 {
@@ -93,7 +83,6 @@ void PortDetectionTest::init()
     m_tree->activate();
     qputenv("TAVIMORO_DEV_ROOT", QByteArray::fromStdString(m_tree->scratch()));
     m_notes.clear();
-    setGermanTexts();
 }
 
 void PortDetectionTest::cleanup()
@@ -148,10 +137,8 @@ void PortDetectionTest::startUpPortCheck_data()
     QTest::addColumn<QString>("status");
     QTest::addColumn<QString>("warning");
 
-    const QString warning =
-        QString(kWrongPortNote)
-            .replace(QStringLiteral("%d"), QStringLiteral("33"))
-            .replace(QStringLiteral("zugewiesen ist COMPort 33"), QStringLiteral("zugewiesen ist COMPort 3"));
+    const QString warning = QStringLiteral("HINWEIS: Es scheint, dass das Tavimoro Interface an COMPort 33 "
+                                           "angeschlossen ist (zugewiesen ist aber COMPort 3).");
     QTest::newRow("automatic, interface on COM33")
         << QByteArray("CPort=-1\r\n") << true << 33 << kDetected + " (33)" << QString();
     QTest::newRow("no configuration, interface on COM33")
@@ -187,7 +174,7 @@ void PortDetectionTest::startUpPortCheck()
     } else {
         QCOMPARE(m_notes.size(), 1);
         QCOMPARE(m_notes[0].content, warning);
-        QCOMPARE(m_notes[0].title, QStringLiteral("Hardware-Erkennung"));
+        QCOMPARE(m_notes[0].title, kTitle);
         QVERIFY(m_notes[0].boldInstruction);
         QVERIFY(m_notes[0].information);
     }
@@ -214,7 +201,7 @@ void PortDetectionTest::secondInterfacePluggedInMovesThePortWithOneNote()
     QTest::qWait(300);
     QCOMPARE(m_notes.size(), 1);
     QCOMPARE(m_notes[0].instruction, kDetected);
-    QCOMPARE(m_notes[0].content, QStringLiteral("HINWEIS: Interface vorher anschlie\u00dfen."));
+    QCOMPARE(m_notes[0].content, kAttachFirst);
     QCOMPARE(w.ports().lastPortText(), QStringLiteral("COM34"));
 }
 
@@ -230,7 +217,7 @@ void PortDetectionTest::removalIsQuiet()
     QTest::qWait(300);
     QVERIFY(m_notes.isEmpty());
     QVERIFY(m_f->messages.isEmpty());
-    QCOMPARE(menuCaptions(), QStringList({QStringLiteral("AUTODETECT"), QStringLiteral("COM1")}));
+    QCOMPARE(menuCaptions(), QStringList({kAutoDetect, QStringLiteral("COM1")}));
 }
 
 void PortDetectionTest::otherChangeCodesChangeNothing()
@@ -264,8 +251,8 @@ void PortDetectionTest::menuListsAutodetectFirstThenThePorts()
     for (const int index : {1, 9, 0})
         m_tree->addUart(index, 4);
     open();
-    QCOMPARE(menuCaptions(), QStringList({QStringLiteral("AUTODETECT"), QStringLiteral("COM1"),
-                                          QStringLiteral("COM10"), QStringLiteral("COM2")}));
+    QCOMPARE(menuCaptions(), QStringList({kAutoDetect, QStringLiteral("COM1"), QStringLiteral("COM10"),
+                                          QStringLiteral("COM2")}));
     QVERIFY(comPortMenu()->actions().first()->font().bold());
     QVERIFY(!comPortMenu()->actions().at(1)->font().bold());
 }
@@ -278,8 +265,7 @@ void PortDetectionTest::menuChoiceIsSavedAsCPort_data()
 
     QTest::newRow("COM5 by hand from automatic") << QByteArray("CPort=-1\r\n") << "COM5"
                                                  << "CPort=5";
-    QTest::newRow("AUTODETECT from COM5") << QByteArray("CPort=5\r\n") << "AUTODETECT"
-                                          << "CPort=-1";
+    QTest::newRow("AUTODETECT from COM5") << QByteArray("CPort=5\r\n") << kAutoDetect << "CPort=-1";
     QTest::newRow("COM1 by hand from COM5") << QByteArray("CPort=5\r\n") << "COM1"
                                             << "CPort=1";
 }
