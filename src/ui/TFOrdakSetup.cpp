@@ -63,6 +63,7 @@ TFOrdakSetup::TFOrdakSetup(QWidget* parent)
     m_dlgOpen->setObjectName(QStringLiteral("dlgOpen"));
     m_dlgOpen->setProperty("Filter", QStringLiteral("Setting Dateien (*.dat)|*.dat"));
     ui->setupUi(this);
+    setUpPlacement();
     setUpLook();
     m_editor = new SettingsEditor(*ui, this);
     m_settings = std::make_unique<EditorSettings>(*ui, *m_editor);
@@ -80,6 +81,7 @@ TFOrdakSetup::TFOrdakSetup(QWidget* parent)
     m_tmSetStatusText->setInterval(600);
     attachLanguages();
     wireCommands();
+    setUpStyles();
     // The port list is filled as the window is created, before the start-up steps.
     ErrorReport::guard(this, [this] { RefillComPortList(); });
     ErrorReport::guard(this, [this] { FormCreate(); });
@@ -301,12 +303,6 @@ void TFOrdakSetup::RefillComPortList()
     ports().RefillPortList();
 }
 
-void TFOrdakSetup::SetPlacementStore(const std::string&) {}
-
-void TFOrdakSetup::RestoreFullPlacement() {}
-
-void TFOrdakSetup::StoreFullPlacement() {}
-
 PortDiscovery& TFOrdakSetup::ports()
 {
     return m_ports->discovery();
@@ -328,8 +324,6 @@ void TFOrdakSetup::BuildComPortMenu()
 {
     ports().BuildComPortMenu();
 }
-
-void TFOrdakSetup::ApplyFormStyle(int) {}
 
 void TFOrdakSetup::CloseComPort()
 {

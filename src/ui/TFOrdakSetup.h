@@ -16,9 +16,12 @@ class TsiLangDispatcher;
 class EnterKeyNavigator;
 class PortDiscovery;
 class PortWiring;
+class FormStyler;
+class LayoutMenu;
 class QTimer;
 class Transfer;
 class SettingsEditor;
+class TFormSize;
 namespace Ui
 {
 class TFOrdakSetup;
@@ -72,6 +75,9 @@ private:
     void wireCommands();
     void setUpLook();
     void fixOuterSize();
+    // Placement component and the styled look; defined beside the placement and style steps.
+    void setUpPlacement();
+    void setUpStyles();
 
     void FormCreate();
     void InitializeSetup();
@@ -135,4 +141,7 @@ private:
     std::unique_ptr<TsiLang> siLang_FOrdakSetup;
     bool m_shown = false;
     bool m_closeWithoutSaving = false;
+    TFormSize* FormSize1 = nullptr;
+    FormStyler* m_styler = nullptr;
+    LayoutMenu* m_layoutMenu = nullptr;
 };
