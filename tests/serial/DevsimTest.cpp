@@ -253,6 +253,11 @@ TEST_F(DevsimTest, SimulatorsSharingAFolderRemoveOnlyTheirOwnEntries)
     EXPECT_EQ(line.receive(300ms), Bytes{0x8C});
 
     EXPECT_EQ(second->stop(), 0);
+    // Only the empty tty class folder stays, as in a real sys tree, so a watching tool sees the next
+    // plugging.
+    EXPECT_TRUE(fs::is_empty(sys("class/tty")));
+    for (const char* folder : {"class/tty", "class", ""})
+        fs::remove(sys(folder));
     EXPECT_TRUE(fs::is_empty(m_dir));
 }
 

@@ -156,8 +156,10 @@ void SimulatedTree::remove() noexcept
 
 void SimulatedTree::removeEmptyFoldersUpFrom(fs::path folder) noexcept
 {
-    // Shared folders (sys/class/tty, ...) go with the last simulator that used them; rmdir refuses others.
-    for (; folder != m_root && folder.native().size() > m_root.native().size();
+    // Shared folders go with the last simulator that used them; rmdir refuses others. The class/tty folder
+    // stays, as it does in a real sys tree, so a running tool keeps watching it for the next plugging.
+    const fs::path ttyClass = sysRoot() / "class" / "tty";
+    for (; folder != m_root && folder != ttyClass && folder.native().size() > m_root.native().size();
          folder = folder.parent_path()) {
         if (::rmdir(folder.c_str()) != 0)
             return;
