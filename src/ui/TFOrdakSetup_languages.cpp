@@ -60,11 +60,7 @@ void TFOrdakSetup::LoadLanguageFiles()
 
 void TFOrdakSetup::ActivateLanguage(const QString& name)
 {
-    try {
-        i18n::ChooseLanguage(*siLangDispatcher1, name.toStdString(), programFolder());
-    } catch (const std::exception&) {
-        siLangDispatcher1->setLanguage("English");
-    }
+    i18n::ActivateConfiguredLanguage(*siLangDispatcher1, name.toStdString(), programFolder());
 }
 
 QString TFOrdakSetup::GetLanguageName() const
