@@ -1,5 +1,7 @@
 #include "base/Cp1252.h"
 
+#include "base/Utf8.h"
+
 #include <array>
 #include <cstdint>
 
@@ -21,25 +23,6 @@ char32_t decodeByte(unsigned char byte)
     return byte;
 }
 
-void appendUtf8(std::string& out, char32_t cp)
-{
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
 char encodeCodePoint(char32_t cp)
 {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
@@ -49,34 +32,6 @@ char encodeCodePoint(char32_t cp)
             return static_cast<char>(0x80 + i);
     }
     return '?';
-}
-
-// Decodes one UTF-8 sequence at pos; returns U+FFFD for malformed input and always advances.
-char32_t nextCodePoint(std::string_view s, std::size_t& pos)
-{
-    const auto lead = static_cast<unsigned char>(s[pos++]);
-    if (lead < 0x80)
-        return lead;
-    int extra = 0;
-    char32_t cp = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        extra = 1;
-        cp = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-        extra = 2;
-        cp = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-        extra = 3;
-        cp = lead & 0x07;
-    } else {
-        return 0xFFFD;
-    }
-    for (int i = 0; i < extra; ++i) {
-        if (pos >= s.size() || (static_cast<unsigned char>(s[pos]) & 0xC0) != 0x80)
-            return 0xFFFD;
-        cp = (cp << 6) | (static_cast<unsigned char>(s[pos++]) & 0x3F);
-    }
-    return cp;
 }
 
 } // namespace
@@ -89,17 +44,17 @@ std::string toUtf8(std::string_view bytes)
     std::string out;
     out.reserve(bytes.size());
     for (const char c : bytes)
-        appendUtf8(out, decodeByte(static_cast<unsigned char>(c)));
+        utf8::append(out, decodeByte(static_cast<unsigned char>(c)));
     return out;
 }
 
-std::string fromUtf8(std::string_view utf8)
+std::string fromUtf8(std::string_view text)
 {
     std::string out;
-    out.reserve(utf8.size());
+    out.reserve(text.size());
     std::size_t pos = 0;
-    while (pos < utf8.size())
-        out += encodeCodePoint(nextCodePoint(utf8, pos));
+    while (pos < text.size())
+        out += encodeCodePoint(utf8::next(text, pos));
     return out;
 }
 

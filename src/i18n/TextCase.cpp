@@ -1,5 +1,7 @@
 #include "i18n/TextCase.h"
 
+#include "base/Utf8.h"
+
 namespace
 {
 
@@ -21,20 +23,6 @@ char32_t lowerCodePoint(char32_t cp)
     if (cp >= 0x400 && cp <= 0x40F)
         return cp + 0x50;
     return cp;
-}
-
-void appendUtf8(std::string& out, char32_t cp)
-{
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
 }
 
 } // namespace
@@ -77,7 +65,7 @@ std::string FoldName(std::string_view utf8)
         if (lead >= 0xC2 && lead <= 0xDF && pos + 1 < utf8.size() &&
             (static_cast<unsigned char>(utf8[pos + 1]) & 0xC0) == 0x80) {
             const char32_t cp = ((lead & 0x1F) << 6) | (static_cast<unsigned char>(utf8[pos + 1]) & 0x3F);
-            appendUtf8(out, lowerCodePoint(cp));
+            utf8::append(out, lowerCodePoint(cp));
             pos += 2;
         } else {
             out += lowerAscii(utf8[pos]);

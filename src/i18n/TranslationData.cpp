@@ -1,5 +1,7 @@
 #include "i18n/TranslationData.h"
 
+#include "base/Utf8.h"
+
 #include "base/Cp1252.h"
 #include "i18n/TextCase.h"
 #include "i18n/TextLines.h"
@@ -12,29 +14,10 @@ namespace
 constexpr char kStoredCr = '\x19';
 constexpr char kStoredLf = '\x1A';
 
-void appendUtf8(std::string& out, char32_t cp)
-{
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
 // UTF-16 LE -> 8-bit code page; an odd last byte and unpaired surrogates do not survive.
 std::string fromUtf16(std::string_view data)
 {
-    std::string utf8;
+    std::string text;
     for (std::size_t i = 0; i + 1 < data.size(); i += 2) {
         char32_t unit = static_cast<unsigned char>(data[i]) | (static_cast<unsigned char>(data[i + 1]) << 8);
         if (unit >= 0xD800 && unit <= 0xDBFF && i + 3 < data.size()) {
@@ -47,9 +30,9 @@ std::string fromUtf16(std::string_view data)
         }
         if (unit >= 0xD800 && unit <= 0xDFFF)
             unit = '?';
-        appendUtf8(utf8, unit);
+        utf8::append(text, unit);
     }
-    return cp1252::fromUtf8(utf8);
+    return cp1252::fromUtf8(text);
 }
 
 std::optional<std::size_t> tableOfLine(std::string_view line)
