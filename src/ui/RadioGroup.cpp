@@ -1,12 +1,41 @@
 #include "ui/RadioGroup.h"
 
+#include <QAccessibleWidget>
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QRadioButton>
 
+namespace
+{
+
+// A group box inside another group box is otherwise announced with the outer box's title.
+class RadioGroupAccessible : public QAccessibleWidget
+{
+public:
+    explicit RadioGroupAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Grouping) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return static_cast<const QGroupBox*>(widget())->title().remove(QLatin1Char('&'));
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* radioGroupAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("RadioGroup") && object && object->isWidgetType())
+        return new RadioGroupAccessible(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
+} // namespace
+
 RadioGroup::RadioGroup(QWidget* parent)
     : QGroupBox(parent), m_buttons(new QButtonGroup(this)), m_layout(new QGridLayout(this))
 {
+    static const bool accessibleInstalled = (QAccessible::installFactory(radioGroupAccessible), true);
+    Q_UNUSED(accessibleInstalled);
     m_buttons->setExclusive(true);
     m_layout->setContentsMargins(8, 2, 8, 4);
     m_layout->setVerticalSpacing(0);

@@ -262,6 +262,11 @@ void StartUpCloseTest::accessibleNamesAndActions()
     TFOrdakSetup& w = f.open();
     QCOMPARE(f.find("edOdo1")->accessibleName(), QStringLiteral("Odo"));
     QCOMPARE(f.find("edWheel1")->accessibleName(), f.find<QLabel>("lblWSize1")->text());
+    // Radio groups nested in a group box are announced with their own caption, not the outer one.
+    QCOMPARE(QAccessible::queryAccessibleInterface(f.find("rgSpeed"))->text(QAccessible::Name),
+             QStringLiteral("Geschwindigkeit"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(f.find("rgTime"))->text(QAccessible::Name),
+             QStringLiteral("Zeit"));
     for (QWidget* child : w.findChildren<QWidget*>()) {
         if (!child->isVisible() || child->focusPolicy() == Qt::NoFocus || child->isWindow())
             continue;
