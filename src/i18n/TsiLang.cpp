@@ -134,13 +134,21 @@ void TsiLang::setLanguage(const std::string& name)
 {
     if (name == m_language)
         return;
-    const auto it = std::find_if(m_langNames.begin(), m_langNames.end(),
-                                 [&](const std::string& known) { return i18n::SameName(known, name); });
-    if (it == m_langNames.end() && !m_langNames.empty())
-        throw ELanguageError("Language name shall be included in LangNames property!");
+    const int position = LanguagePositionOrThrow(m_langNames, name);
     m_language = name;
-    if (it != m_langNames.end())
-        setActiveLanguage(static_cast<int>(it - m_langNames.begin()) + 1);
+    if (position > 0)
+        setActiveLanguage(position);
+}
+
+int LanguagePositionOrThrow(const std::vector<std::string>& names, const std::string& name)
+{
+    const auto it = std::find_if(names.begin(), names.end(),
+                                 [&](const std::string& known) { return i18n::SameName(known, name); });
+    if (it != names.end())
+        return static_cast<int>(it - names.begin()) + 1;
+    if (!names.empty())
+        throw ELanguageError("Language name shall be included in LangNames property!");
+    return 0;
 }
 
 std::string TsiLang::GetTextOrDefault(std::string_view identifier) const

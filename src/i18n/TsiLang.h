@@ -11,6 +11,10 @@ class LanguageFile;
 class TranslationTarget;
 class TsiLangDispatcher;
 
+// The 1-based position of name in names (case ignored), 0 when absent; a name absent from a non-empty
+// list raises ELanguageError, as both the translator and the dispatcher refuse it.
+int LanguagePositionOrThrow(const std::vector<std::string>& names, const std::string& name);
+
 // The translator of one window: its translation tables (one row per text, one column per language) and
 // the active language, whose texts it writes into the window's components.
 class TsiLang

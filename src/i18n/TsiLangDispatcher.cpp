@@ -17,16 +17,13 @@ void TsiLangDispatcher::setLanguage(const std::string& name)
 {
     if (name == m_language)
         return;
-    const auto it = std::find_if(m_langNames.begin(), m_langNames.end(),
-                                 [&](const std::string& known) { return i18n::SameName(known, name); });
-    if (it == m_langNames.end() && !m_langNames.empty())
-        throw ELanguageError("Language name shall be included in LangNames property!");
+    const int position = LanguagePositionOrThrow(m_langNames, name);
     const std::string previous = m_language;
     m_language = name;
-    if (it == m_langNames.end())
+    if (position == 0)
         return;
     try {
-        setActiveLanguage(static_cast<int>(it - m_langNames.begin()) + 1);
+        setActiveLanguage(position);
     } catch (...) {
         m_language = previous;
         throw;
