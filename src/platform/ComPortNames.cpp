@@ -55,8 +55,9 @@ std::optional<int> comNumberForNode(std::string_view node)
         if (!node.starts_with(range.prefix))
             continue;
         const auto index = parseNumber(node.substr(range.prefix.size()));
-        // "ttyS01" is not a kernel name; only canonical digits map.
-        if (!index || *index >= kNodesPerRange || std::to_string(*index) != node.substr(range.prefix.size()))
+        // "ttyS01" and "ttyUSB-3" are not kernel names; only canonical digits map.
+        if (!index || *index < 0 || *index >= kNodesPerRange ||
+            std::to_string(*index) != node.substr(range.prefix.size()))
             return std::nullopt;
         return range.firstCom + *index;
     }

@@ -23,14 +23,14 @@ TEST_P(ComNodeMap, MapsNodesToComNumbersAndBack)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, ComNodeMap,
-                         ::testing::Values(NodeCase{"ttyS0", 1}, NodeCase{"ttyS31", 32},
-                                           NodeCase{"ttyUSB0", 33}, NodeCase{"ttyUSB31", 64},
-                                           NodeCase{"ttyACM0", 65}, NodeCase{"ttyACM31", 96},
-                                           NodeCase{"ttyS32", std::nullopt},
-                                           NodeCase{"ttyUSB01", std::nullopt},
-                                           NodeCase{"ttyAMA0", std::nullopt},
-                                           NodeCase{"ttyUSB", std::nullopt}, NodeCase{"tty0", std::nullopt}));
+INSTANTIATE_TEST_SUITE_P(
+    Table, ComNodeMap,
+    ::testing::Values(NodeCase{"ttyS0", 1}, NodeCase{"ttyS31", 32}, NodeCase{"ttyUSB0", 33},
+                      NodeCase{"ttyUSB31", 64}, NodeCase{"ttyACM0", 65}, NodeCase{"ttyACM31", 96},
+                      NodeCase{"ttyS32", std::nullopt}, NodeCase{"ttyUSB01", std::nullopt},
+                      NodeCase{"ttyUSB-3", std::nullopt}, NodeCase{"ttyS-0", std::nullopt},
+                      NodeCase{"ttyAMA0", std::nullopt}, NodeCase{"ttyUSB", std::nullopt},
+                      NodeCase{"tty0", std::nullopt}));
 
 TEST(ComPortNames, ComNumberParsesOnlyComNames)
 {
