@@ -28,7 +28,7 @@ export DISPLAY=$display
 for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.05; done
 
 # Each run gets a fresh configuration, as on a first start.
-measure() { # name command... -> appends "ms kb" to $work/<name>
+measure() { # name command... -> appends "ms kb" to $work/results-<name>
     local name=$1; shift
     local home="$work/home-$name"
     rm -rf "$home"; mkdir -p "$home"
@@ -36,15 +36,26 @@ measure() { # name command... -> appends "ms kb" to $work/<name>
     start=$(date +%s%N)
     HOME="$home" XDG_CONFIG_HOME="$home/.config" /usr/bin/time -f '%M' -o "$work/mem" "$@" >/dev/null 2>&1 &
     local timer=$!
+    local shown=""
     for _ in $(seq 4000); do
         [ -n "$child" ] || child=$(pgrep -P "$timer" | head -n1 || true)
-        if [ -n "$child" ] && xdotool search --onlyvisible --pid "$child" >/dev/null 2>&1; then break; fi
+        if [ -n "$child" ] && xdotool search --onlyvisible --pid "$child" >/dev/null 2>&1; then
+            shown=yes
+            break
+        fi
+        kill -0 "$timer" 2>/dev/null || break
         sleep 0.002
     done
     end=$(date +%s%N)
+    if [ -z "$shown" ]; then
+        kill "$child" 2>/dev/null || true
+        wait "$timer" 2>/dev/null || true
+        echo "startup.sh: $name showed no window (it exited or took too long)" >&2
+        exit 1
+    fi
     kill "$child" 2>/dev/null || true
     wait "$timer" 2>/dev/null || true
-    echo "$(( (end - start) / 1000000 )) $(tail -n1 "$work/mem")" >>"$work/$name"
+    echo "$(( (end - start) / 1000000 )) $(tail -n1 "$work/mem")" >>"$work/results-$name"
 }
 
 for i in $(seq "$runs"); do
@@ -57,8 +68,8 @@ done
 median() { sort -n | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
 declare -A ms kb
 for n in tool cutecom floor; do
-    ms[$n]=$(cut -d' ' -f1 "$work/$n" | median)
-    kb[$n]=$(cut -d' ' -f2 "$work/$n" | median)
+    ms[$n]=$(cut -d' ' -f1 "$work/results-$n" | median)
+    kb[$n]=$(cut -d' ' -f2 "$work/results-$n" | median)
 done
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a / b}'; }
 printf '%-16s %14s %16s %12s %12s\n' program "median ms" "median peak KB" "ms / CuteCom" "KB / CuteCom"

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing need; does nothing when all are there.
-# Usage: scripts/deps.sh [build|run|test|fuzz]...
+# Usage: scripts/deps.sh [build|run|test|fuzz|package]...
 set -euo pipefail
 
 build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libudev-dev)
 run=(libqt6widgets6 libqt6gui6 qt6-qpa-plugins)
 test=(libgtest-dev googletest)
 fuzz=(clang libclang-rt-dev)
+# Building the .deb (dpkg-shlibdeps computes its dependencies) and checking its desktop files.
+package=(dpkg-dev file desktop-file-utils appstream)
 
 wanted=()
 for group in "${@:-build}"; do
@@ -15,6 +17,7 @@ for group in "${@:-build}"; do
         run) wanted+=("${build[@]}" "${run[@]}") ;;
         test) wanted+=("${build[@]}" "${test[@]}") ;;
         fuzz) wanted+=("${build[@]}" "${fuzz[@]}") ;;
+        package) wanted+=("${build[@]}" "${run[@]}" "${package[@]}") ;;
         *) echo "deps.sh: unknown group '$group'" >&2; exit 2 ;;
     esac
 done

@@ -17,8 +17,12 @@
 #include "ui/SettingsEditor.h"
 #include "ui_TFOrdakSetup.h"
 
+#include <QLoggingCategory>
+
 namespace
 {
+
+Q_LOGGING_CATEGORY(lcLanguages, "tavimoro.i18n", QtWarningMsg)
 
 const QString kWindowName = QStringLiteral("FOrdakSetup");
 const QString kClassName = QStringLiteral("TFOrdakSetup");
@@ -56,6 +60,10 @@ void TFOrdakSetup::LoadLanguageFiles()
     for (const std::string& name : names)
         m_languageNames << QString::fromStdString(name);
     ui->cboLang->setLanguageNames(names);
+    // Lets an installation be checked from outside: which folder the language files came from.
+    qCInfo(lcLanguages).noquote() << "language files in"
+                                  << QString::fromStdString(i18n::LanguageFolder(programFolder()))
+                                  << "offer:" << m_languageNames.join(QStringLiteral(", "));
 }
 
 void TFOrdakSetup::ActivateLanguage(const QString& name)
