@@ -158,26 +158,46 @@ std::vector<std::string> IniDocument::keys(std::string_view section) const
 
 void IniDocument::setValue(std::string_view section, std::string_view key, std::string_view value)
 {
+    // The index is updated in place: parsing a large file again for every key written would be slow.
     const std::string trimmedKey(trimmed(key));
     const std::string newValue(value);
-    if (const Section* s = findSection(section)) {
-        const auto found = s->keyIndex.find(foldName(key));
-        if (found != s->keyIndex.end()) {
-            const Key& existing = s->keys[found->second];
-            // Keep the key's spelling in the file; only its value changes.
-            m_lines[existing.line] = existing.name + '=' + newValue;
-        } else {
-            const std::size_t after = s->keys.empty() ? s->header : s->keys.back().line;
-            m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(after + 1),
-                           trimmedKey + '=' + newValue);
-        }
-    } else {
+    const auto sectionAt = m_sectionIndex.find(foldName(section));
+    if (sectionAt == m_sectionIndex.end()) {
         if (!m_lines.empty() && !trimmed(m_lines.back()).empty())
             m_lines.emplace_back();
-        m_lines.push_back('[' + std::string(trimmed(section)) + ']');
-        m_lines.push_back(trimmedKey + '=' + newValue);
+        const std::string name(trimmed(section));
+        m_lines.push_back('[' + name + ']');
+        m_sections.push_back(Section{m_lines.size() - 1, name, {}, {}});
+        m_sectionIndex.emplace(foldName(name), m_sections.size() - 1);
+        appendKey(m_sections.back(), m_lines.size(), trimmedKey, newValue);
+        return;
     }
-    reindex();
+    Section& s = m_sections[sectionAt->second];
+    const auto found = s.keyIndex.find(foldName(key));
+    if (found != s.keyIndex.end()) {
+        Key& existing = s.keys[found->second];
+        // Keep the key's spelling in the file; only its value changes.
+        m_lines[existing.line] = existing.name + '=' + newValue;
+        existing.value = std::string(trimmed(newValue));
+        return;
+    }
+    const std::size_t at = (s.keys.empty() ? s.header : s.keys.back().line) + 1;
+    for (Section& other : m_sections) {
+        if (other.header >= at)
+            ++other.header;
+        for (Key& k : other.keys)
+            if (k.line >= at)
+                ++k.line;
+    }
+    appendKey(s, at, trimmedKey, newValue);
+}
+
+void IniDocument::appendKey(Section& section, std::size_t line, const std::string& key,
+                            const std::string& value)
+{
+    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(line), key + '=' + value);
+    section.keys.push_back(Key{line, key, std::string(trimmed(value))});
+    section.keyIndex.emplace(foldName(key), section.keys.size() - 1);
 }
 
 std::string IniDocument::bytes() const

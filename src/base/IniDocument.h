@@ -47,6 +47,8 @@ private:
     };
 
     void reindex();
+    // Inserts the line "key=value" at line and adds the key to the section, which holds all lines before it.
+    void appendKey(Section& section, std::size_t line, const std::string& key, const std::string& value);
     const Section* findSection(std::string_view section) const;
 
     std::vector<std::string> m_lines;

@@ -7,6 +7,7 @@
 
 #include <climits>
 #include <fstream>
+#include <mutex>
 #include <sstream>
 #include <system_error>
 
@@ -53,6 +54,22 @@ std::string_view trimmedName(std::string_view s)
     while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
         s.remove_suffix(1);
     return s;
+}
+
+// The last document parsed or written by any IniFile, with the path and stamp it belongs to.
+struct LastParsed {
+    std::mutex lock;
+    std::string path;
+    std::filesystem::file_time_type modified{};
+    std::uintmax_t size = 0;
+    bool exists = false;
+    std::shared_ptr<IniDocument> document;
+};
+
+LastParsed& lastParsed()
+{
+    static LastParsed last;
+    return last;
 }
 
 } // namespace
@@ -109,15 +126,80 @@ IniFile::Stamp IniFile::stampOf(const std::string& path)
     return stamp;
 }
 
+const IniDocument* IniFile::cachedFor(const Stamp& now) const
+{
+    if (m_document && now == m_stamp)
+        return m_document.get();
+    LastParsed& last = lastParsed();
+    const std::lock_guard guard(last.lock);
+    if (!last.document || last.path != m_path || last.exists != now.exists || last.modified != now.modified ||
+        last.size != now.size)
+        return nullptr;
+    m_document = last.document;
+    m_stamp = now;
+    return m_document.get();
+}
+
 const IniDocument& IniFile::document() const
 {
     const Stamp now = stampOf(m_path);
-    if (!m_document || !(now == m_stamp)) {
-        const std::optional<std::string> bytes = readBytes(m_path);
-        m_document.emplace(bytes ? std::string_view(*bytes) : std::string_view());
-        m_stamp = now;
+    if (const IniDocument* cached = cachedFor(now))
+        return *cached;
+    const std::optional<std::string> bytes = readBytes(m_path);
+    if (!bytes) {
+        // Not shared: a file that cannot be read now must not pass for an empty one when it is written.
+        m_document = std::make_shared<IniDocument>();
+        m_stamp = Stamp{};
+        return *m_document;
     }
+    m_stamp = now;
+    keep(IniDocument(*bytes));
     return *m_document;
+}
+
+IniDocument IniFile::documentForWrite() const
+{
+    const Stamp now = stampOf(m_path);
+    std::error_code ec;
+    if (!now.exists) {
+        // Something that is no file stands there.
+        if (std::filesystem::exists(m_path, ec))
+            failWrite();
+        return IniDocument();
+    }
+    if (const IniDocument* cached = cachedFor(now)) {
+        if (std::shared_ptr<IniDocument> sole = takeSoleDocument())
+            return std::move(*sole);
+        return *cached;
+    }
+    // An existing file that cannot be read must not be replaced by one that lacks its keys.
+    const std::optional<std::string> bytes = readBytes(m_path);
+    if (!bytes)
+        failWrite();
+    return IniDocument(*bytes);
+}
+
+std::shared_ptr<IniDocument> IniFile::takeSoleDocument() const
+{
+    LastParsed& last = lastParsed();
+    const std::lock_guard guard(last.lock);
+    const long holders = last.document == m_document ? 2 : 1;
+    if (m_document.use_count() != holders)
+        return nullptr;
+    last.document.reset();
+    return std::move(m_document);
+}
+
+void IniFile::keep(IniDocument document) const
+{
+    m_document = std::make_shared<IniDocument>(std::move(document));
+    LastParsed& last = lastParsed();
+    const std::lock_guard guard(last.lock);
+    last.path = m_path;
+    last.exists = m_stamp.exists;
+    last.modified = m_stamp.modified;
+    last.size = m_stamp.size;
+    last.document = m_document;
 }
 
 int IniFile::readInteger(const std::string& section, const std::string& key, int def) const
@@ -183,16 +265,12 @@ void IniFile::writeString(const std::string& section, const std::string& key, co
         failWrite("Zeilenumbruch im Wert");
 
     // Starts from the file as it is now, so that keys written by others since the last read are kept.
-    std::optional<std::string> current = readBytes(m_path);
-    std::error_code ec;
-    if (!current && std::filesystem::exists(m_path, ec))
-        failWrite();
-    IniDocument updated(current ? std::string_view(*current) : std::string_view());
+    IniDocument updated = documentForWrite();
     updated.setValue(sectionName, keyName, cp1252::fromUtf8(value));
     if (ReplaceFileAtomically(m_path, updated.bytes()))
         failWrite();
-    m_document = std::move(updated);
     m_stamp = stampOf(m_path);
+    keep(std::move(updated));
 }
 
 void IniFile::failWrite(std::string_view reason) const

@@ -3,6 +3,7 @@
 #include "base/IniDocument.h"
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -51,10 +52,19 @@ private:
     };
 
     static Stamp stampOf(const std::string& path);
+    // The file as it is on disk now, parsed again only when it changed since the last parse of this path by
+    // any IniFile: the tool opens its configuration many times in a row, and it may be large.
     const IniDocument& document() const;
+    // The cached document when it matches the stamp now on disk.
+    const IniDocument* cachedFor(const Stamp& now) const;
+    // The file as it is now, to be changed; raises the write error when an existing file cannot be read.
+    IniDocument documentForWrite() const;
+    // The cached document itself when no other IniFile holds it, which spares copying it for a write.
+    std::shared_ptr<IniDocument> takeSoleDocument() const;
+    void keep(IniDocument document) const;
     [[noreturn]] void failWrite(std::string_view reason = {}) const;
 
     std::string m_path;
-    mutable std::optional<IniDocument> m_document;
+    mutable std::shared_ptr<IniDocument> m_document;
     mutable Stamp m_stamp;
 };

@@ -1,6 +1,7 @@
 #include "i18n/MessageTexts.h"
 
 #include <map>
+#include <utility>
 
 namespace
 {
@@ -9,6 +10,12 @@ std::map<std::string, std::string, std::less<>>& texts()
 {
     static std::map<std::string, std::string, std::less<>> table;
     return table;
+}
+
+std::string& activeLanguage()
+{
+    static std::string name;
+    return name;
 }
 
 } // namespace
@@ -30,6 +37,17 @@ void setText(std::string_view id, std::string utf8)
 void clear()
 {
     texts().clear();
+    activeLanguage().clear();
+}
+
+std::string language()
+{
+    return activeLanguage();
+}
+
+void setLanguage(std::string name)
+{
+    activeLanguage() = std::move(name);
 }
 
 } // namespace MessageTexts

@@ -28,6 +28,12 @@ inline constexpr std::string_view kAll[] = {strTOOLCAPTION,           strSTRAUTO
 
 std::string text(std::string_view id);
 void setText(std::string_view id, std::string utf8);
+// Empties the texts and forgets the language.
 void clear();
+
+// The name of the active language ("German", "English", ...), for texts the program writes itself;
+// empty until the first refill.
+std::string language();
+void setLanguage(std::string name);
 
 } // namespace MessageTexts

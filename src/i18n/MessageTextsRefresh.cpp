@@ -10,6 +10,7 @@ void RefreshMessageTexts(const TsiLang& translator)
 {
     for (const std::string_view id : MessageTexts::kAll)
         MessageTexts::setText(id, translator.GetTextOrDefault(id));
+    MessageTexts::setLanguage(translator.Language());
 }
 
 } // namespace i18n

@@ -1,6 +1,7 @@
 #include "base/IniFile.h"
 #include "base/Error.h"
 
+#include "../support/FileSizeLimit.h"
 #include "../support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -288,29 +289,6 @@ INSTANTIATE_TEST_SUITE_P(
                       UnwritableCase{"parent is missing",
                                      [](const TempFolder& f) { return f.file("no/a.ini"); }},
                       UnwritableCase{"empty name", [](const TempFolder&) { return std::string(); }}));
-
-// The file-size limit binds root too, so it makes the write itself fail after the temporary file exists.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        ::getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_saved{};
-    void (*m_oldHandler)(int) = nullptr;
-};
 
 TEST_F(IniFileTest, AFailedWriteLeavesTheOldFileIntact)
 {

@@ -6,11 +6,14 @@
 #include "device/Transfer.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <cerrno>
+#include <chrono>
+#include <sys/resource.h>
 
 Q_DECLARE_METATYPE(PtyDevice::Reply)
 
@@ -66,6 +69,14 @@ struct Run {
     Transfer transfer;
     QSignalSpy progress, monitor, captions, busy, beeps, failures;
 };
+
+std::chrono::milliseconds processCpuTime()
+{
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return std::chrono::milliseconds((usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000 +
+                                     (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1000);
+}
 
 } // namespace
 
@@ -200,6 +211,49 @@ private slots:
         QTest::qWait(1000);
         QCOMPARE(strings(run.monitor), QStringList{kSendingDatas});
         QVERIFY(m_device->frames().isEmpty());
+    }
+
+    void theDeviceDisappears_data()
+    {
+        QTest::addColumn<bool>("afterTheFrame");
+        QTest::addColumn<QStringList>("monitor");
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("during the reply window")
+            << true << QStringList{kSendingDatas, "ACK_ERROR"} << QString();
+        QTest::newRow("before the frame is written")
+            << false << QStringList{kSendingDatas}
+            << "COM Port Error: WriteFile function failed on COM33\nReason: Input/output error.";
+    }
+
+    // Unplugged: the far end of the line closes and the node goes.
+    void theDeviceDisappears()
+    {
+        QFETCH(bool, afterTheFrame);
+        QFETCH(QStringList, monitor);
+        QFETCH(QString, failure);
+        m_device->setReply(PtyDevice::Reply::After700ms);
+        Run run;
+        run.transfer.send(QStringLiteral("COM33"), kSendingDatas);
+        if (afterTheFrame)
+            QTRY_COMPARE(m_device->frames().size(), 1);
+        m_device->hangUp();
+        QFile::remove(m_device->path());
+        const auto cpuBefore = processCpuTime();
+        QVERIFY(QTest::qWaitFor([&] { return !run.transfer.isBusy(); }, 5000));
+        QTest::qWait(300);
+        QVERIFY2(processCpuTime() - cpuBefore < std::chrono::milliseconds(300),
+                 "busy loop on a vanished device");
+
+        QCOMPARE(strings(run.monitor), monitor);
+        QCOMPARE(strings(run.failures), failure.isEmpty() ? QStringList() : QStringList{failure});
+        QCOMPARE(values(run.busy), (QList<QVariant>{true, false}));
+        QVERIFY(!run.transfer.ComPort1().isOpen());
+
+        // Plugged in again, the next transfer goes through.
+        useDevice(QStringLiteral("ttyUSB0"));
+        run.monitor.clear();
+        QVERIFY(run.sendAndWait(QStringLiteral("COM33")) >= 0);
+        QCOMPARE(strings(run.monitor), (QStringList{kSendingDatas, "ACK_OK"}));
     }
 
     void sendIsIgnoredWhileATransferIsUnderWay()

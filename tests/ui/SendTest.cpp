@@ -41,6 +41,8 @@ private slots:
     void silentDeviceReportsAckError();
     void portThatCannotBeOpenedLeavesTheWindowUsable();
     void noPortInTheListLeavesTheWindowUsable();
+    void openErrorSaysWhyInTheWindowsLanguage_data();
+    void openErrorSaysWhyInTheWindowsLanguage();
 
 private:
     std::unique_ptr<WindowFixture> m_f;
@@ -153,6 +155,35 @@ void SendTest::portThatCannotBeOpenedLeavesTheWindowUsable()
     QVERIFY(m_f->find("imgDevice")->isEnabled());
     // Closing still saves: the failed transfer left no port open.
     QVERIFY(m_f->window().close());
+}
+
+void SendTest::openErrorSaysWhyInTheWindowsLanguage_data()
+{
+    QTest::addColumn<QByteArray>("config");
+    QTest::addColumn<QString>("advice");
+    QTest::newRow("German")
+        << QByteArray()
+        << "Das Gerät %1 ist nicht vorhanden: Das Interface ist nicht eingesteckt, oder ein "
+           "anderer Treiber hat es belegt.";
+    QTest::newRow("English")
+        << QByteArray("[MISC]\r\nLanguage=English\r\n")
+        << "The device %1 is not there: the interface is unplugged, or another driver has "
+           "claimed it.";
+}
+
+// The first line is the fixed serial error; the advice after it is the tool's own, in the window's language.
+void SendTest::openErrorSaysWhyInTheWindowsLanguage()
+{
+    QFETCH(QByteArray, config);
+    QFETCH(QString, advice);
+    if (!config.isEmpty())
+        m_f->writeConfig(config);
+    addUart(m_f->sysRoot());
+    m_f->open();
+    m_f->find<QPushButton>("btnSend")->click();
+    waitUntilIdle();
+    QCOMPARE(m_f->messages, QStringList{"COM Port Error: Unable to open com port on COM1\n" +
+                                        advice.arg(m_f->sysRoot() + QStringLiteral("/dev/ttyS0"))});
 }
 
 void SendTest::noPortInTheListLeavesTheWindowUsable()

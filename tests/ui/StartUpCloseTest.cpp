@@ -1,5 +1,7 @@
 #include "WindowFixture.h"
 
+#include "../support/FileSizeLimit.h"
+
 #include "detect/PortDiscovery.h"
 
 #include "i18n/MessageTexts.h"
@@ -38,6 +40,7 @@ private slots:
     void readsStoredConfiguration();
     void unwritableConfigurationKeepsWindowOpenOnNo();
     void unwritableConfigurationClosesOnYes();
+    void fullDiskAtCloseKeepsTheStoredConfiguration();
     void accessibleNamesAndActions();
 };
 
@@ -254,6 +257,42 @@ void StartUpCloseTest::unwritableConfigurationClosesOnYes()
     QVERIFY(w.close());
     QVERIFY(!w.isVisible());
     QCOMPARE(f.messages.size(), 2);
+}
+
+// A disk that fills up while the configuration is saved: the stored file stays as it was, byte for byte.
+void StartUpCloseTest::fullDiskAtCloseKeepsTheStoredConfiguration()
+{
+    WindowFixture f;
+    f.open();
+    f.find<SpinField>("edOdo1")->setNumber(1111);
+    QVERIFY(f.window().close());
+    f.destroyWindow();
+    QFile stored(f.configFile());
+    QVERIFY(stored.open(QIODevice::ReadOnly));
+    const QByteArray before = stored.readAll();
+    stored.close();
+    QVERIFY(before.contains("Settings_ORDAK=000457"));
+
+    TFOrdakSetup& w = f.open();
+    f.find<SpinField>("edOdo1")->setNumber(4711);
+    {
+        FileSizeLimit full(16);
+        f.answers.push_back(WindowFixture::clickButton(QMessageBox::Ok));
+        f.answers.push_back(WindowFixture::clickButton(QMessageBox::No));
+        QVERIFY(!w.close());
+    }
+    QVERIFY(w.isVisible());
+    QCOMPARE(f.messages.value(0), QStringLiteral("In %1 kann nicht geschrieben werden").arg(f.configFile()));
+    QVERIFY(stored.open(QIODevice::ReadOnly));
+    QCOMPARE(stored.readAll(), before);
+    stored.close();
+    QCOMPARE(QDir(f.configFolder()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("Tavimoro_SetupTool.ini")});
+
+    // With room again, the window that stayed open saves what it shows.
+    f.find<SpinField>("edOdo1")->setNumber(4712);
+    QVERIFY(w.close());
+    QVERIFY(f.readConfig().contains(QStringLiteral("Settings_ORDAK=001268")));
 }
 
 void StartUpCloseTest::accessibleNamesAndActions()
