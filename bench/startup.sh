@@ -27,6 +27,9 @@ xvfb_pid=$!
 export DISPLAY=$display
 for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.05; done
 
+# A process that has exited stays a zombie until it is waited for, and kill -0 still reaches it.
+running() { local state; state=$(sed 's/.*) //' "/proc/$1/stat" 2>/dev/null) || return 1; [ "${state%% *}" != Z ]; }
+
 # Each run gets a fresh configuration, as on a first start.
 measure() { # name command... -> appends "ms kb" to $work/results-<name>
     local name=$1; shift
@@ -43,7 +46,7 @@ measure() { # name command... -> appends "ms kb" to $work/results-<name>
             shown=yes
             break
         fi
-        kill -0 "$timer" 2>/dev/null || break
+        running "$timer" || break
         sleep 0.002
     done
     end=$(date +%s%N)
