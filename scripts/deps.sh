@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing need; does nothing when all are there.
-# Usage: scripts/deps.sh [build|run|test|fuzz|package]...
+# Usage: scripts/deps.sh [build|run|test|fuzz|package|windows]...
 set -euo pipefail
 
 build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libudev-dev)
@@ -9,6 +9,8 @@ test=(libgtest-dev googletest)
 fuzz=(clang libclang-rt-dev)
 # Building the .deb (dpkg-shlibdeps computes its dependencies) and checking its desktop files.
 package=(dpkg-dev file desktop-file-utils appstream)
+# Cross build of the Qt-free layers for Windows, tests run under Wine; googletest is built from source.
+windows=(cmake ninja-build g++-mingw-w64-x86-64-posix wine wine64 googletest)
 
 wanted=()
 for group in "${@:-build}"; do
@@ -18,6 +20,7 @@ for group in "${@:-build}"; do
         test) wanted+=("${build[@]}" "${test[@]}") ;;
         fuzz) wanted+=("${build[@]}" "${fuzz[@]}") ;;
         package) wanted+=("${build[@]}" "${run[@]}" "${package[@]}") ;;
+        windows) wanted+=("${windows[@]}") ;;
         *) echo "deps.sh: unknown group '$group'" >&2; exit 2 ;;
     esac
 done

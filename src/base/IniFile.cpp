@@ -4,6 +4,7 @@
 #include "base/Cp1252.h"
 #include "base/Error.h"
 #include "base/MessageFormat.h"
+#include "base/NativePath.h"
 
 #include <climits>
 #include <fstream>
@@ -18,9 +19,10 @@ namespace
 std::optional<std::string> readBytes(const std::string& path)
 {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec))
+    const std::filesystem::path file = NativePath(path);
+    if (!std::filesystem::is_regular_file(file, ec))
         return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(file, std::ios::binary);
     if (!in)
         return std::nullopt;
     std::ostringstream content;
@@ -118,10 +120,11 @@ IniFile::Stamp IniFile::stampOf(const std::string& path)
 {
     std::error_code ec;
     Stamp stamp;
-    if (!std::filesystem::is_regular_file(path, ec))
+    const std::filesystem::path file = NativePath(path);
+    if (!std::filesystem::is_regular_file(file, ec))
         return stamp;
-    stamp.modified = std::filesystem::last_write_time(path, ec);
-    stamp.size = std::filesystem::file_size(path, ec);
+    stamp.modified = std::filesystem::last_write_time(file, ec);
+    stamp.size = std::filesystem::file_size(file, ec);
     stamp.exists = !ec;
     return stamp;
 }
@@ -163,7 +166,7 @@ IniDocument IniFile::documentForWrite() const
     std::error_code ec;
     if (!now.exists) {
         // Something that is no file stands there.
-        if (std::filesystem::exists(m_path, ec))
+        if (std::filesystem::exists(NativePath(m_path), ec))
             failWrite();
         return IniDocument();
     }

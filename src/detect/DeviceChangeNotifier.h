@@ -1,20 +1,22 @@
 #pragma once
 
+#include "detect/DeviceChangeMessage.h"
+
 #include <QObject>
 #include <QString>
 
 #include <memory>
 
 // Tells the window when a device arrives or is removed, as the event codes of the system's device-change
-// notification. On Linux a udev monitor on the tty subsystem; under a simulated sys root
-// (TAVIMORO_SYSFS_ROOT) a watch on <root>/class/tty instead.
+// notification. On Windows a native event filter for that message; on Linux a udev monitor on the tty
+// subsystem, or under a simulated sys root (TAVIMORO_SYSFS_ROOT) a watch on <root>/class/tty instead.
 class DeviceChangeNotifier : public QObject
 {
     Q_OBJECT
 
 public:
-    static constexpr int kDeviceArrival = 0x8000;
-    static constexpr int kDeviceRemoveComplete = 0x8004;
+    static constexpr int kDeviceArrival = devicechange::kDeviceArrival;
+    static constexpr int kDeviceRemoveComplete = devicechange::kDeviceRemoveComplete;
 
     explicit DeviceChangeNotifier(QObject* parent = nullptr);
     ~DeviceChangeNotifier() override;

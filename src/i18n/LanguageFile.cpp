@@ -1,6 +1,7 @@
 #include "i18n/LanguageFile.h"
 
 #include "base/Error.h"
+#include "base/NativePath.h"
 #include "i18n/TextCase.h"
 #include "i18n/TextLines.h"
 
@@ -51,9 +52,10 @@ LanguageFile LanguageFile::parse(std::string_view bytes)
 LanguageFile LanguageFile::load(const std::string& path)
 {
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
+    const std::filesystem::path file = NativePath(path);
+    if (std::filesystem::is_directory(file, ec))
         throw TavimoroError(openError(path, std::strerror(EISDIR)));
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(file, std::ios::binary);
     if (!in)
         throw TavimoroError(openError(path, std::strerror(errno ? errno : ENOENT)));
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

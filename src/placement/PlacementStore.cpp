@@ -1,5 +1,7 @@
 #include "placement/PlacementStore.h"
 
+#include "base/NativePath.h"
+
 #include <filesystem>
 #include <system_error>
 
@@ -38,7 +40,7 @@ void PlacementStore::write(const std::string& section, const WindowPlacement& no
     if (m_location == plRegistry) {
         // Like a registry key, the store is created on first use, folder included.
         std::error_code ec;
-        const auto folder = std::filesystem::path(m_file.path()).parent_path();
+        const auto folder = NativePath(m_file.path()).parent_path();
         if (!folder.empty())
             std::filesystem::create_directories(folder, ec);
     }

@@ -1,16 +1,12 @@
 #include "base/IniFile.h"
 #include "base/Error.h"
 
-#include "../support/FileSizeLimit.h"
-#include "../support/TempFolder.h"
+#include "IniFileFixture.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <csignal>
 #include <filesystem>
-#include <sys/resource.h>
-#include <sys/stat.h>
 
 namespace
 {
@@ -103,13 +99,6 @@ INSTANTIATE_TEST_SUITE_P(
         IntegerCase{"-", std::nullopt}, IntegerCase{"$", std::nullopt}, IntegerCase{"0x", std::nullopt},
         IntegerCase{"12a", std::nullopt}, IntegerCase{"1 2", std::nullopt}, IntegerCase{"1.5", std::nullopt},
         IntegerCase{"$G", std::nullopt}, IntegerCase{"--1", std::nullopt}, IntegerCase{"x10", std::nullopt}));
-
-class IniFileTest : public ::testing::Test
-{
-protected:
-    std::string path() const { return folder.file("Tavimoro_SetupTool.ini"); }
-    TempFolder folder;
-};
 
 TEST_F(IniFileTest, IntegersFromTheFileAreTrimmedAndFallBackToTheDefault)
 {
@@ -222,28 +211,6 @@ TEST_F(IniFileTest, AnotherWriterIsSeenAndNotOverwritten)
     EXPECT_EQ(second.readString("MISC", "Language", ""), "English");
 }
 
-TEST_F(IniFileTest, ReplacementKeepsPermissionsAndLinks)
-{
-    const std::string target = folder.file("real.ini");
-    TempFolder::write(target, "[S]\r\nk=1\r\n");
-    ::chmod(target.c_str(), 0640);
-    fs::create_symlink(target, path());
-    IniFile(path()).writeString("S", "k", "2");
-    EXPECT_TRUE(fs::is_symlink(path()));
-    EXPECT_EQ(TempFolder::read(target), "[S]\r\nk=2\r\n");
-    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-}
-
-std::vector<std::string> entriesOf(const std::string& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 struct UnwritableCase {
     const char* name;
     // Prepares the folder and returns the path to write.
@@ -289,20 +256,6 @@ INSTANTIATE_TEST_SUITE_P(
                       UnwritableCase{"parent is missing",
                                      [](const TempFolder& f) { return f.file("no/a.ini"); }},
                       UnwritableCase{"empty name", [](const TempFolder&) { return std::string(); }}));
-
-TEST_F(IniFileTest, AFailedWriteLeavesTheOldFileIntact)
-{
-    const std::string original = "[DEVICE]\nSettings_ORDAK=old\n; keep me\n";
-    TempFolder::write(path(), original);
-    IniFile ini(path());
-    {
-        FileSizeLimit limit(512);
-        EXPECT_THROW(ini.writeString("DEVICE", "Settings_ORDAK", std::string(4096, 'n')), TavimoroError);
-    }
-    EXPECT_EQ(TempFolder::read(path()), original);
-    EXPECT_EQ(entriesOf(folder.path()), std::vector<std::string>{"Tavimoro_SetupTool.ini"});
-    EXPECT_EQ(ini.readString("DEVICE", "Settings_ORDAK", ""), "old");
-}
 
 struct BadWrite {
     const char* section;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "../support/FreshFolder.h"
+
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
@@ -12,13 +14,7 @@
 class TempFolder
 {
 public:
-    TempFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tavimoro-i18n-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            throw std::runtime_error("mkdtemp failed");
-        m_path = pattern;
-    }
+    TempFolder() : m_path(MakeFreshTempFolder("tavimoro-i18n-")) {}
     ~TempFolder()
     {
         std::error_code ec;

@@ -2,6 +2,8 @@
 #include "base/Error.h"
 #include "base/IniFile.h"
 
+#include "../support/FreshFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -16,12 +18,7 @@ namespace fs = std::filesystem;
 class PlacementStoreTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::temp_directory_path() / "placement-store-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        m_dir = pattern;
-    }
+    void SetUp() override { m_dir = MakeFreshTempFolder("placement-store-"); }
     void TearDown() override { fs::remove_all(m_dir); }
 
     std::string path(const std::string& name) const { return (m_dir / name).string(); }

@@ -44,13 +44,4 @@ TEST(ComPortNames, ComNumberParsesOnlyComNames)
     EXPECT_EQ(comport::nodeForComNumber(97), std::nullopt);
 }
 
-TEST(ComPortNames, DevicePathFollowsDevRoot)
-{
-    setenv("TAVIMORO_DEV_ROOT", "/tmp/simdev", 1);
-    EXPECT_EQ(comport::devicePath("COM33"), "/tmp/simdev/ttyUSB0");
-    EXPECT_EQ(comport::devicePath("COM200"), "");
-    unsetenv("TAVIMORO_DEV_ROOT");
-    EXPECT_EQ(comport::devicePath("COM1"), "/dev/ttyS0");
-}
-
 } // namespace

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FreshFolder.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -11,13 +13,7 @@
 class TempFolder
 {
 public:
-    TempFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tavimoro-test-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            throw std::runtime_error("cannot create a temporary folder");
-        m_path = pattern;
-    }
+    TempFolder() : m_path(MakeFreshTempFolder("tavimoro-test-")) {}
     ~TempFolder()
     {
         std::error_code ec;
