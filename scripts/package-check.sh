@@ -20,19 +20,23 @@ desktop-file-validate packaging/com.nelvo.TavimoroSetupTool.desktop
 appstreamcli validate --no-net packaging/com.nelvo.TavimoroSetupTool.metainfo.xml >/dev/null ||
     { appstreamcli validate --no-net packaging/com.nelvo.TavimoroSetupTool.metainfo.xml; fail "metainfo"; }
 
-step "building the release build and the .deb"
-cmake --preset release >/dev/null
-cmake --build --preset release >/dev/null
+step "building the release build (without the test suites) and the .deb"
+# Its own folder: the package needs no tests, and build/release keeps them for the benchmark and run.sh.
+cmake --preset release -B build/package -DTAVIMORO_BUILD_TESTS=OFF >/dev/null
+cmake --build build/package >/dev/null
 work=$(mktemp -d "${TMPDIR:-/tmp}/tavimoro-package.XXXXXX")
 tool_pid=""
+installed=""
 cleanup() {
     [ -z "$tool_pid" ] || kill "$tool_pid" 2>/dev/null || true
+    # A check that failed half-way leaves no package behind either.
+    [ -z "$installed" ] || $sudo apt-get purge -y -qq "$package" >/dev/null 2>&1 || true
     rm -rf "$work"
 }
 trap cleanup EXIT
 # apt reads the .deb as its own unprivileged user.
 chmod 755 "$work"
-cpack --config build/release/CPackConfig.cmake -B "$work/out" >"$work/cpack.log" 2>&1 ||
+cpack --config build/package/CPackConfig.cmake -B "$work/out" >"$work/cpack.log" 2>&1 ||
     { cat "$work/cpack.log" >&2; fail "cpack"; }
 deb=$(find "$work/out" -maxdepth 1 -name "${package}_*.deb" | head -n1)
 [ -n "$deb" ] || fail "cpack made no .deb"
@@ -61,6 +65,7 @@ if dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok ins
     $sudo apt-get purge -y -qq "$package" >/dev/null
 fi
 step "installing with apt-get"
+installed=yes
 $sudo apt-get install -y -qq "$deb" >"$work/install.log" 2>&1 || { cat "$work/install.log" >&2; fail "apt-get install"; }
 dpkg-query -L "$package" >"$work/files"
 step "installed $(wc -l <"$work/files") paths"
@@ -102,6 +107,7 @@ step "ran 3 s without an error; bridge library loaded from /usr/lib/tavimoro-set
 
 step "purging"
 $sudo apt-get purge -y -qq "$package" >"$work/purge.log" 2>&1 || { cat "$work/purge.log" >&2; fail "apt-get purge"; }
+installed=""
 if dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then fail "still installed after the purge"; fi
 leftovers=()
 while IFS= read -r path; do
