@@ -1,9 +1,6 @@
 #include "placement/PlacementStore.h"
 
-#include "base/NativePath.h"
-
-#include <filesystem>
-#include <system_error>
+#include "platform/UserRegistry.h"
 
 namespace
 {
@@ -31,19 +28,15 @@ std::string PlacementStore::fileSection(const std::string& section) const
 
 int PlacementStore::readInteger(const std::string& section, const std::string& key, int def) const
 {
-    return m_file.readInteger(fileSection(section), key, def);
+    if (m_location != plRegistry)
+        return m_file.readInteger(section, key, def);
+    const auto text = platform::ReadUserRegistryText(m_file.path(), fileSection(section), key);
+    return text ? IniFile::parseInteger(text->substr(0, IniFile::kMaxValueLength)).value_or(def) : def;
 }
 
 void PlacementStore::write(const std::string& section, const WindowPlacement& normal, bool savePosition,
                            bool saveSize)
 {
-    if (m_location == plRegistry) {
-        // Like a registry key, the store is created on first use, folder included.
-        std::error_code ec;
-        const auto folder = NativePath(m_file.path()).parent_path();
-        if (!folder.empty())
-            std::filesystem::create_directories(folder, ec);
-    }
     if (savePosition) {
         writeValue(section, "Left", std::to_string(normal.bounds.left));
         writeValue(section, "Top", std::to_string(normal.bounds.top));
@@ -57,5 +50,8 @@ void PlacementStore::write(const std::string& section, const WindowPlacement& no
 
 void PlacementStore::writeValue(const std::string& section, const std::string& key, const std::string& text)
 {
-    m_file.writeString(fileSection(section), key, text);
+    if (m_location == plRegistry)
+        platform::WriteUserRegistryText(m_file.path(), fileSection(section), key, text);
+    else
+        m_file.writeString(section, key, text);
 }

@@ -8,7 +8,8 @@
 
 // The keys Left, Top, Right, Bottom and Maximized of one placement section, as decimal text and "1"/"0".
 // plIniFile keeps them in the INI file saveName. plRegistry treats saveName as a key path below the user's
-// hive and keeps the subkeys in registryFile, each as the section "<saveName>\<section>".
+// hive (HKEY_CURRENT_USER) and keeps them as text values of its subkey "<saveName>\<section>"; where the
+// system has no registry, registryFile plays the hive, each key path a section of it.
 class PlacementStore
 {
 public:

@@ -103,23 +103,6 @@ TEST_F(PlacementStoreTest, ReadsIntegersWithTheCallersDefault)
     EXPECT_FALSE(fs::exists(path("missing.ini")));
 }
 
-TEST_F(PlacementStoreTest, RegistryKeepsTheKeyPathAsSectionPrefix)
-{
-    const auto hive = path("config/placement-registry.ini");
-    PlacementStore writer(plRegistry, "Software\\Nelvo\\SetupTool\\", hive);
-    EXPECT_EQ(writer.fileSection("FOrdakSetup"), "Software\\Nelvo\\SetupTool\\FOrdakSetup");
-    writer.write("FOrdakSetup", kPlacement, true, true);
-
-    const IniFile ini(hive);
-    EXPECT_EQ(ini.readString("Software\\Nelvo\\SetupTool\\FOrdakSetup", "Left", "?"), "-50");
-    EXPECT_EQ(ini.readString("software\\nelvo\\setuptool\\fordaksetup", "Maximized", "?"), "1");
-    EXPECT_FALSE(ini.sectionExists("FOrdakSetup"));
-
-    const PlacementStore reader(plRegistry, "Software\\Nelvo\\SetupTool", hive);
-    EXPECT_EQ(reader.readInteger("FOrdakSetup", "Bottom", 0), 523);
-    EXPECT_EQ(PlacementStore(plRegistry, "Software\\Other", hive).readInteger("FOrdakSetup", "Bottom", 0), 0);
-}
-
 TEST_F(PlacementStoreTest, UnwritableStoreRaisesWithTheFileName)
 {
     const auto file = path("no-such-folder/form.ini");
