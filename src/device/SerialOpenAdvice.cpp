@@ -17,7 +17,8 @@ struct Texts {
     const char* other;
 };
 
-// %P the device path, %G the group, %H the holding program, %D the driver, %E the system's error text.
+// %P the device path, %G the group, %H the holding program, %I its process id, %D the driver, %E the
+// system's error text.
 constexpr Texts kEnglish{
     "Access to %P is denied: it belongs to the group '%G', and your user is not in it. Add your user to that "
     "group (sudo usermod -aG %G $USER) and log in again, or install the udev rule "
@@ -28,7 +29,7 @@ constexpr Texts kEnglish{
     "Access to %P is denied although your user is in its group '%G': the node does not let the group read "
     "and write. Install the udev rule 70-tavimoro-interface.rules and plug the interface in again.",
     "Another program is using %P. Close that program and try again.",
-    "Another program is using %P: %H. Close that program and try again.",
+    "Another program is using %P: %H (process %I). Close that program and try again.",
     "The device %P is not there: the interface is unplugged, or another driver has claimed it.",
     "The interface is plugged in, but %P is not there: the driver '%D' has claimed it instead of the serial "
     "driver. A braille-display service such as brltty does this; remove it (sudo apt remove brltty) or stop "
@@ -40,18 +41,19 @@ constexpr Texts kEnglish{
 };
 
 constexpr Texts kGerman{
-    "Zugriff auf %P verweigert: Die Schnittstelle gehört der Gruppe '%G', und Ihr Benutzer ist nicht darin. "
+    "Zugriff auf %P verweigert: Der Anschluss gehört der Gruppe '%G', in der Ihr Benutzer nicht Mitglied "
+    "ist. "
     "Nehmen Sie Ihren Benutzer in diese Gruppe auf (sudo usermod -aG %G $USER) und melden Sie sich neu an, "
     "oder installieren Sie die udev-Regel 70-tavimoro-interface.rules und stecken Sie das Interface neu ein.",
-    "Zugriff auf %P verweigert: Die Schnittstelle gehört der Gruppe '%G'. Ihr Benutzer wurde erst nach "
+    "Zugriff auf %P verweigert: Der Anschluss gehört der Gruppe '%G'. Ihr Benutzer wurde erst nach "
     "Beginn dieser Sitzung in die Gruppe aufgenommen: Melden Sie sich ab und wieder an und versuchen Sie es "
     "erneut.",
-    "Zugriff auf %P verweigert, obwohl Ihr Benutzer in der Gruppe '%G' ist: Die Gruppe darf die "
-    "Schnittstelle "
-    "nicht lesen und schreiben. Installieren Sie die udev-Regel 70-tavimoro-interface.rules und stecken Sie "
-    "das Interface neu ein.",
+    "Zugriff auf %P verweigert, obwohl Ihr Benutzer Mitglied der Gruppe '%G' ist: Die Gruppe hat keine Lese- "
+    "und Schreibrechte auf den Anschluss. Installieren Sie die udev-Regel 70-tavimoro-interface.rules und "
+    "stecken Sie das Interface neu ein.",
     "Ein anderes Programm verwendet %P. Schließen Sie dieses Programm und versuchen Sie es erneut.",
-    "Ein anderes Programm verwendet %P: %H. Schließen Sie dieses Programm und versuchen Sie es erneut.",
+    "Ein anderes Programm verwendet %P: %H (Prozess %I). Schließen Sie dieses Programm und versuchen Sie es "
+    "erneut.",
     "Das Gerät %P ist nicht vorhanden: Das Interface ist nicht eingesteckt, oder ein anderer Treiber hat es "
     "belegt.",
     "Das Interface ist eingesteckt, aber %P ist nicht vorhanden: Der Treiber '%D' hat es anstelle des "
@@ -76,7 +78,7 @@ const char* templateFor(const Texts& texts, const SerialOpenFacts& facts)
             return texts.deniedNeedsLogin;
         return facts.membership == Membership::Member ? texts.deniedMember : texts.deniedNotMember;
     case Cause::Busy:
-        return facts.holder.empty() ? texts.busy : texts.busyBy;
+        return facts.holderProcess > 0 ? texts.busyBy : texts.busy;
     case Cause::Missing:
         if (!facts.bridgePlugged)
             return texts.missing;
@@ -90,11 +92,10 @@ const char* templateFor(const Texts& texts, const SerialOpenFacts& facts)
 // Replaces each mark in one pass, so that a value holding a mark stays as it is.
 std::string fill(std::string_view pattern, const SerialOpenFacts& facts)
 {
-    const std::pair<char, const std::string*> values[] = {{'P', &facts.devicePath},
-                                                          {'G', &facts.group},
-                                                          {'H', &facts.holder},
-                                                          {'D', &facts.claimingDriver},
-                                                          {'E', &facts.errorText}};
+    const std::string process = std::to_string(facts.holderProcess);
+    const std::pair<char, const std::string*> values[] = {
+        {'P', &facts.devicePath}, {'G', &facts.group},          {'H', &facts.holderProgram},
+        {'I', &process},          {'D', &facts.claimingDriver}, {'E', &facts.errorText}};
     std::string out;
     for (std::size_t i = 0; i < pattern.size(); ++i) {
         if (pattern[i] == '%' && i + 1 < pattern.size()) {

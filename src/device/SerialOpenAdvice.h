@@ -15,8 +15,9 @@ struct SerialOpenFacts {
     // Denied: the group that owns the node, and how the user stands to it.
     std::string group;
     Membership membership = Membership::NotMember;
-    // Busy: the program that holds the node ("minicom, process 1234"); empty when it cannot be seen.
-    std::string holder;
+    // Busy: the program that holds the node and its process id; empty and 0 when it cannot be seen.
+    std::string holderProgram;
+    int holderProcess = 0;
     // Missing: the USB-to-serial bridge is plugged in but no serial port was made for it.
     bool bridgePlugged = false;
     // Missing with the bridge plugged in: the driver bound to it instead; empty when none is.

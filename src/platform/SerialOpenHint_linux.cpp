@@ -85,11 +85,10 @@ std::string canonical(const std::string& path)
     return ::realpath(path.c_str(), resolved) ? std::string(resolved) : path;
 }
 
-// The first other process with a descriptor on the node, as "name, process N"; only processes the user
-// may look into are seen.
-std::string findHolder(const std::string& devicePath)
+// The first other process with a descriptor on the node; only processes the user may look into are seen.
+void findHolder(SerialOpenFacts& facts)
 {
-    const std::string node = canonical(devicePath);
+    const std::string node = canonical(facts.devicePath);
     const std::string self = std::to_string(::getpid());
     std::error_code ec;
     for (fs::directory_iterator proc("/proc", ec), end; !ec && proc != end; proc.increment(ec)) {
@@ -105,12 +104,12 @@ std::string findHolder(const std::string& devicePath)
             const fs::path target = fs::read_symlink(fd->path(), linkError);
             if (linkError || target != node)
                 continue;
-            const std::string name =
+            facts.holderProgram =
                 platform::ReadSysfsAttribute((proc->path() / "comm").string()).value_or("?");
-            return name + ", process " + pid;
+            facts.holderProcess = std::stoi(pid);
+            return;
         }
     }
-    return {};
 }
 
 // A plugged-in bridge without a serial port below its interfaces; its claiming driver, if any.
@@ -172,7 +171,7 @@ SerialOpenFacts ExamineSerialOpenFailure(int error, const std::string& devicePat
     case EBUSY:
     case EWOULDBLOCK:
         facts.cause = SerialOpenFacts::Cause::Busy;
-        facts.holder = findHolder(devicePath);
+        findHolder(facts);
         break;
     case ENOENT:
     case ENODEV:

@@ -48,10 +48,11 @@ SerialOpenFacts denied(Membership membership, const char* group)
     return result;
 }
 
-SerialOpenFacts busy(const char* holder)
+SerialOpenFacts busy(const char* program, int process)
 {
     SerialOpenFacts result = facts(Cause::Busy);
-    result.holder = holder;
+    result.holderProgram = program;
+    result.holderProcess = process;
     return result;
 }
 
@@ -91,15 +92,15 @@ INSTANTIATE_TEST_SUITE_P(
             "Access to /dev/ttyUSB0 is denied: it belongs to the group 'dialout', and your user is not in "
             "it. Add your user to that group (sudo usermod -aG dialout $USER) and log in again, or "
             "install the udev rule 70-tavimoro-interface.rules and plug the interface in again.",
-            "Zugriff auf /dev/ttyUSB0 verweigert: Die Schnittstelle gehört der Gruppe 'dialout', und Ihr "
-            "Benutzer ist nicht darin. Nehmen Sie Ihren Benutzer in diese Gruppe auf (sudo usermod -aG "
+            "Zugriff auf /dev/ttyUSB0 verweigert: Der Anschluss gehört der Gruppe 'dialout', in der Ihr "
+            "Benutzer nicht Mitglied ist. Nehmen Sie Ihren Benutzer in diese Gruppe auf (sudo usermod -aG "
             "dialout $USER) und melden Sie sich neu an, oder installieren Sie die udev-Regel "
             "70-tavimoro-interface.rules und stecken Sie das Interface neu ein."},
         AdviceCase{
             "addedButNotLoggedInAgain", denied(Membership::NeedsNewLogin, "uucp"),
             "Access to /dev/ttyUSB0 is denied: it belongs to the group 'uucp'. Your user was added to "
             "that group after this session began: log out and in again, then try again.",
-            "Zugriff auf /dev/ttyUSB0 verweigert: Die Schnittstelle gehört der Gruppe 'uucp'. Ihr "
+            "Zugriff auf /dev/ttyUSB0 verweigert: Der Anschluss gehört der Gruppe 'uucp'. Ihr "
             "Benutzer wurde erst nach Beginn dieser Sitzung in die Gruppe aufgenommen: Melden Sie sich ab "
             "und wieder an und versuchen Sie es erneut."},
         AdviceCase{
@@ -107,18 +108,19 @@ INSTANTIATE_TEST_SUITE_P(
             "Access to /dev/ttyUSB0 is denied although your user is in its group 'dialout': the node "
             "does not let the group read and write. Install the udev rule 70-tavimoro-interface.rules "
             "and plug the interface in again.",
-            "Zugriff auf /dev/ttyUSB0 verweigert, obwohl Ihr Benutzer in der Gruppe 'dialout' ist: Die "
-            "Gruppe darf die Schnittstelle nicht lesen und schreiben. Installieren Sie die udev-Regel "
-            "70-tavimoro-interface.rules und stecken Sie das Interface neu ein."},
-        AdviceCase{"heldByAnUnseenProgram", busy(""),
+            "Zugriff auf /dev/ttyUSB0 verweigert, obwohl Ihr Benutzer Mitglied der Gruppe 'dialout' ist: "
+            "Die Gruppe hat keine Lese- und Schreibrechte auf den Anschluss. Installieren Sie die "
+            "udev-Regel 70-tavimoro-interface.rules und stecken Sie das Interface neu ein."},
+        AdviceCase{"heldByAnUnseenProgram", busy("", 0),
                    "Another program is using /dev/ttyUSB0. Close that program and try again.",
                    "Ein anderes Programm verwendet /dev/ttyUSB0. Schließen Sie dieses Programm und versuchen "
                    "Sie es erneut."},
-        AdviceCase{"heldByANamedProgram", busy("minicom, process 4711"),
-                   "Another program is using /dev/ttyUSB0: minicom, process 4711. Close that program and try "
-                   "again.",
-                   "Ein anderes Programm verwendet /dev/ttyUSB0: minicom, process 4711. Schließen Sie dieses "
-                   "Programm und versuchen Sie es erneut."},
+        AdviceCase{
+            "heldByANamedProgram", busy("minicom", 4711),
+            "Another program is using /dev/ttyUSB0: minicom (process 4711). Close that program and try "
+            "again.",
+            "Ein anderes Programm verwendet /dev/ttyUSB0: minicom (Prozess 4711). Schließen Sie dieses "
+            "Programm und versuchen Sie es erneut."},
         AdviceCase{
             "unplugged", missing(false, ""),
             "The device /dev/ttyUSB0 is not there: the interface is unplugged, or another driver has "
@@ -149,10 +151,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SerialOpenAdvice, MarksInsideValuesStayAsTheyAre)
 {
-    SerialOpenFacts odd = busy("%P %G, process 1");
+    SerialOpenFacts odd = busy("%P %G", 1);
     odd.devicePath = "/tmp/%E";
     EXPECT_EQ(SerialOpenAdvice(odd, "English"),
-              "Another program is using /tmp/%E: %P %G, process 1. Close that program and try again.");
+              "Another program is using /tmp/%E: %P %G (process 1). Close that program and try again.");
 }
 
 // A file standing in for the device node, removed with the fixture.
@@ -251,10 +253,11 @@ TEST_F(SerialOpenFailureTest, NamesTheProgramHoldingTheNode)
 
     std::string comm;
     std::getline(std::ifstream("/proc/self/comm"), comm);
-    EXPECT_EQ(found.holder, comm + ", process " + std::to_string(holder));
+    EXPECT_EQ(found.holderProgram, comm);
+    EXPECT_EQ(found.holderProcess, holder);
     // This program's own descriptors are not another program.
     const int own = ::open(m_path.c_str(), O_RDWR);
-    EXPECT_EQ(platform::ExamineSerialOpenFailure(EBUSY, m_path).holder, "");
+    EXPECT_EQ(platform::ExamineSerialOpenFailure(EBUSY, m_path).holderProcess, 0);
     ::close(own);
 }
 

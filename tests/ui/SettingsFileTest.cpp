@@ -1,5 +1,7 @@
 #include "WindowFixture.h"
 
+#include "../support/FileSizeLimit.h"
+
 #include "ui/DecimalField.h"
 #include "ui/RadioGroup.h"
 #include "ui/SettingsEditor.h"
@@ -51,6 +53,7 @@ private slots:
     void saveShowsTheCorrections();
     void saveKeepsOtherSectionsOfTheFile();
     void failedSaveIsReportedAndLosesNothing();
+    void fullDiskKeepsTheExistingSettingsFile();
     void nextStartShowsTheLastSettings();
 
 private:
@@ -250,6 +253,28 @@ void SettingsFileTest::failedSaveIsReportedAndLosesNothing()
     // The window goes on and the settings still reach the configuration at close.
     QVERIFY(m_f->window().close());
     QVERIFY(m_f->readConfig().contains(QStringLiteral("Settings_ORDAK=000141")));
+}
+
+void SettingsFileTest::fullDiskKeepsTheExistingSettingsFile()
+{
+    const QString path = m_f->configHome() + QStringLiteral("/kept.dat");
+    const QByteArray original = "[Notes]\r\nOwner=Me\r\n[DEVICE]\r\nSettings_ORDAK=" + kWorkedText + "\r\n";
+    writeFile(path, original);
+    m_f->find<SpinField>("edOdo1")->setNumber(777);
+    {
+        FileSizeLimit full(16);
+        save(path);
+    }
+    QCOMPARE(m_f->messages, QStringList{QStringLiteral("In %1 kann nicht geschrieben werden").arg(path)});
+    QCOMPARE(readFile(path), original);
+    QCOMPARE(QDir(m_f->configHome()).entryList(QDir::Files | QDir::Hidden), QStringList{"kept.dat"});
+    QCOMPARE(m_f->find<SpinField>("edOdo1")->text(), QStringLiteral("777"));
+
+    // With room again the same save goes through and keeps the file's other keys.
+    save(path);
+    QCOMPARE(m_f->messages.size(), 1);
+    QVERIFY(readFile(path).startsWith("[Notes]\r\nOwner=Me\r\n"));
+    QVERIFY(readFile(path).contains("Settings_ORDAK=000309"));
 }
 
 void SettingsFileTest::nextStartShowsTheLastSettings()
