@@ -22,8 +22,7 @@ struct Texts {
 constexpr Texts kEnglish{
     "Access to %P is denied: it belongs to the group '%G', and your user is not in it. Add your user to that "
     "group (sudo usermod -aG %G $USER) and log in again, or install the udev rule "
-    "70-tavimoro-interface.rules "
-    "and plug the interface in again.",
+    "70-tavimoro-interface.rules and plug the interface in again.",
     "Access to %P is denied: it belongs to the group '%G'. Your user was added to that group after this "
     "session began: log out and in again, then try again.",
     "Access to %P is denied although your user is in its group '%G': the node does not let the group read "
