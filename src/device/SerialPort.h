@@ -16,7 +16,7 @@ class SerialPort : public QObject
     Q_OBJECT
 public:
     explicit SerialPort(QObject* parent = nullptr);
-    // Routes every OS call through syscalls (tests make them fail).
+    // Routes every OS call through syscalls (tests make them fail). Linux only: they are POSIX calls.
     SerialPort(const SerialSyscalls& syscalls, QObject* parent = nullptr);
     ~SerialPort() override;
 
