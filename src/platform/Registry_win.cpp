@@ -9,11 +9,15 @@
 
 namespace platform::registry
 {
+namespace
+{
 
 HKEY rootOf(Hive hive)
 {
     return hive == Hive::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
 }
+
+} // namespace
 
 std::optional<std::string> ReadText(Hive hive, const std::string& keyPath, const std::string& name)
 {
