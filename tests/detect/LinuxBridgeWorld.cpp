@@ -1,4 +1,4 @@
-#include "BridgeWorld.h"
+#include "ScriptedBridgeWorld.h"
 #include "SysfsTree.h"
 #include "platform/ComPortNames.h"
 
@@ -14,15 +14,14 @@ namespace
 
 // Registrations become USB devices in a sysfs tree: the plain form a usb-serial ttyUSBn, the composite
 // form an ACM ttyACMn, both below interface 0.
-class LinuxBridgeWorld : public BridgeWorld
+class LinuxBridgeWorld : public ScriptedBridgeWorld
 {
 public:
     LinuxBridgeWorld()
     {
         m_tree.activate();
-        m_script = m_tree.scratch() + "/bridges.txt";
-        m_log = m_tree.scratch() + "/calls.log";
-        setenv("TAVIMORO_FIXTURE_BRIDGES", m_script.c_str(), 1);
+        useFiles(m_tree.scratch() + "/bridges.txt", m_tree.scratch() + "/calls.log");
+        setenv("TAVIMORO_FIXTURE_BRIDGES", scriptFile().c_str(), 1);
     }
     ~LinuxBridgeWorld() override { unsetenv("TAVIMORO_FIXTURE_BRIDGES"); }
 
@@ -44,38 +43,10 @@ public:
         m_tree.addUsbDevice(device);
     }
 
-    void scriptBridges(const std::vector<FixtureBridge>& bridges) override
+protected:
+    std::string libraryPath(int n) const override
     {
-        std::ofstream out(m_script, std::ios::trunc);
-        out << "log " << m_log << '\n';
-        for (const auto& b : bridges) {
-            out << "bridge open=" << (b.openable ? 1 : 0) << " vid=" << hex(b.vid) << " pid=" << hex(b.pid)
-                << " serial=" << b.serial << " fail=" << (b.failingRead.empty() ? "-" : b.failingRead)
-                << '\n';
-        }
-    }
-
-    std::string stagedLibrary(FixtureLibrary library) override
-    {
-        m_source = library == FixtureLibrary::Scripted ? TAVIMORO_SCRIPTED_BRIDGE
-                                                       : TAVIMORO_SCRIPTED_BRIDGE_NOSERIAL;
-        m_staged = m_tree.scratch() + "/lib/bridge-" + std::to_string(++m_libraries) + ".so";
-        return m_staged;
-    }
-
-    void placeLibrary() override
-    {
-        fs::create_directories(fs::path(m_staged).parent_path());
-        fs::copy_file(m_source, m_staged, fs::copy_options::overwrite_existing);
-    }
-
-    std::vector<std::string> bridgeCalls() override
-    {
-        std::vector<std::string> calls;
-        std::ifstream in(m_log);
-        for (std::string line; std::getline(in, line);)
-            calls.push_back(line);
-        return calls;
+        return m_tree.scratch() + "/lib/bridge-" + std::to_string(n) + ".so";
     }
 
 private:
@@ -87,12 +58,7 @@ private:
     }
 
     SysfsTree m_tree;
-    std::string m_script;
-    std::string m_log;
-    std::string m_source;
-    std::string m_staged;
     int m_devices = 0;
-    int m_libraries = 0;
 };
 
 } // namespace
