@@ -11,11 +11,6 @@
 namespace
 {
 
-bool isSingleLine(std::string_view s)
-{
-    return s.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
-}
-
 std::string_view trimmed(std::string_view s)
 {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
@@ -23,16 +18,6 @@ std::string_view trimmed(std::string_view s)
     while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
         s.remove_suffix(1);
     return s;
-}
-
-// The names the configuration writer lets through.
-bool isWritable(std::string_view section, std::string_view key, std::string_view value)
-{
-    section = trimmed(section);
-    key = trimmed(key);
-    return !section.empty() && isSingleLine(section) && section.find(']') == std::string_view::npos &&
-           !key.empty() && isSingleLine(key) && key.find('=') == std::string_view::npos &&
-           key.front() != '[' && key.front() != ';' && isSingleLine(value);
 }
 
 void expectSameAnswers(const IniDocument& document)
@@ -71,7 +56,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fields.push_back("0123");
     for (std::size_t i = 0; i + 2 < fields.size(); i += 3) {
         const auto section = fields[i], key = fields[i + 1], value = fields[i + 2];
-        if (!isWritable(section, key, value))
+        // Only what the configuration writer lets through.
+        if (!IniDocument::isStorableSectionName(section) || !IniDocument::isStorableKeyName(key) ||
+            !IniDocument::isStorableValue(value))
             continue;
         document.setValue(section, key, value);
         if (document.value(section, key) != trimmed(value))

@@ -68,6 +68,24 @@ ParsedLine parseLine(std::string_view line)
 
 } // namespace
 
+bool IniDocument::isStorableValue(std::string_view value)
+{
+    return value.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
+}
+
+bool IniDocument::isStorableSectionName(std::string_view name)
+{
+    name = trimmed(name);
+    return !name.empty() && isStorableValue(name) && name.find(']') == std::string_view::npos;
+}
+
+bool IniDocument::isStorableKeyName(std::string_view name)
+{
+    name = trimmed(name);
+    return !name.empty() && isStorableValue(name) && name.find('=') == std::string_view::npos &&
+           name.front() != '[' && name.front() != ';';
+}
+
 std::string IniDocument::foldName(std::string_view name)
 {
     std::string folded(trimmed(name));

@@ -23,8 +23,15 @@ public:
     // Key names of the first such section in file order, each once, in the spelling of its first occurrence.
     std::vector<std::string> keys(std::string_view section) const;
 
+    // What setValue can store so that the file reads back the same: a section name without ']', a key name
+    // without '=' that does not start like a section or a comment, each non-empty once trimmed, and a value;
+    // none of them holding a line break or NUL.
+    static bool isStorableSectionName(std::string_view name);
+    static bool isStorableKeyName(std::string_view name);
+    static bool isStorableValue(std::string_view value);
+
     // Sets the value of the key that value() finds, or adds the key (and the section) when it is missing.
-    // Names and value must be single-line text (the caller checks).
+    // Names and value must be storable (the caller checks).
     void setValue(std::string_view section, std::string_view key, std::string_view value);
 
     // The whole file with CR LF after every line.

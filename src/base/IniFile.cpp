@@ -44,20 +44,6 @@ int hexValue(char c)
     return (c | 0x20) - 'a' + 10;
 }
 
-bool isSingleLine(std::string_view text)
-{
-    return text.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
-}
-
-std::string_view trimmedName(std::string_view s)
-{
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
-        s.remove_suffix(1);
-    return s;
-}
-
 // The last document parsed or written by any IniFile, with the path and stamp it belongs to.
 struct LastParsed {
     std::mutex lock;
@@ -257,19 +243,16 @@ void IniFile::writeString(const std::string& section, const std::string& key, co
 {
     const std::string sectionBytes = cp1252::fromUtf8(section);
     const std::string keyBytes = cp1252::fromUtf8(key);
-    const std::string_view sectionName = trimmedName(sectionBytes);
-    const std::string_view keyName = trimmedName(keyBytes);
-    if (sectionName.empty() || !isSingleLine(sectionName) || sectionName.find(']') != std::string_view::npos)
+    if (!IniDocument::isStorableSectionName(sectionBytes))
         failWrite("ungültiger Abschnittsname");
-    if (keyName.empty() || !isSingleLine(keyName) || keyName.find('=') != std::string_view::npos ||
-        keyName.front() == '[' || keyName.front() == ';')
+    if (!IniDocument::isStorableKeyName(keyBytes))
         failWrite("ungültiger Schlüsselname");
-    if (!isSingleLine(value))
+    if (!IniDocument::isStorableValue(value))
         failWrite("Zeilenumbruch im Wert");
 
     // Starts from the file as it is now, so that keys written by others since the last read are kept.
     IniDocument updated = documentForWrite();
-    updated.setValue(sectionName, keyName, cp1252::fromUtf8(value));
+    updated.setValue(sectionBytes, keyBytes, cp1252::fromUtf8(value));
     if (ReplaceFileAtomically(m_path, updated.bytes()))
         failWrite();
     m_stamp = stampOf(m_path);
