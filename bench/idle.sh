@@ -5,14 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 
-need=(xvfb xdotool)
-missing=()
-for p in "${need[@]}"; do dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p"); done
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=""; [ "$(id -u)" -eq 0 ] || sudo=sudo
-    $sudo apt-get update -qq && $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
-bash scripts/deps.sh run >/dev/null
+bash scripts/deps.sh run bench >/dev/null
 cmake --preset release >/dev/null
 cmake --build --preset release >/dev/null
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing need; does nothing when all are there.
-# Usage: scripts/deps.sh [build|run|test|fuzz|package|windows]...
+# Usage: scripts/deps.sh [build|run|test|fuzz|package|windows|bench]...
 set -euo pipefail
 
 build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libudev-dev)
@@ -10,6 +10,8 @@ fuzz=(clang libclang-rt-dev)
 # Building the .deb (dpkg-shlibdeps computes its dependencies) and checking its desktop files.
 package=(dpkg-dev file desktop-file-utils appstream)
 # Cross build of the Qt-free layers for Windows, tests run under Wine; googletest is built from source.
+# The start-up and idle benchmarks: a display server, window polling, peak memory and the program compared.
+bench=(xvfb xdotool time cutecom)
 windows=(cmake ninja-build g++-mingw-w64-x86-64-posix wine wine64 googletest)
 
 wanted=()
@@ -21,6 +23,7 @@ for group in "${@:-build}"; do
         fuzz) wanted+=("${build[@]}" "${fuzz[@]}") ;;
         package) wanted+=("${build[@]}" "${run[@]}" "${package[@]}") ;;
         windows) wanted+=("${windows[@]}") ;;
+        bench) wanted+=("${bench[@]}") ;;
         *) echo "deps.sh: unknown group '$group'" >&2; exit 2 ;;
     esac
 done
