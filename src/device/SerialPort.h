@@ -48,5 +48,6 @@ signals:
 
 private:
     class Private;
+    QString m_portName = QStringLiteral("COM1");
     std::unique_ptr<Private> d;
 };

@@ -46,7 +46,7 @@ public:
 
     [[noreturn]] void fail(ComPortErrorCode code, const std::string& detail)
     {
-        const std::string message = ComPortErrorMessage(code, portName.toStdString(), detail);
+        const std::string message = ComPortErrorMessage(code, q->m_portName.toStdString(), detail);
         closeNow();
         throw TavimoroError(message);
     }
@@ -107,7 +107,7 @@ public:
         const int error = errno;
         if (!isMissingModemLines(error))
             fail(ComPortErrorCode::LineSettings, reason(error));
-        qCDebug(lcSerial) << "no modem lines on" << portName << "(pseudo-terminal)";
+        qCDebug(lcSerial) << "no modem lines on" << q->m_portName << "(pseudo-terminal)";
     }
 
     void applyTimeouts()
@@ -132,7 +132,8 @@ public:
     {
         int waiting = 0;
         if (sys.ioctlCall(fd, FIONREAD, &waiting) != 0) {
-            qCWarning(lcSerial) << "counting received bytes failed on" << portName << std::strerror(errno);
+            qCWarning(lcSerial) << "counting received bytes failed on" << q->m_portName
+                                << std::strerror(errno);
             stopNotifier(rxNotifier);
             return;
         }
@@ -143,7 +144,7 @@ public:
         // Readable with nothing waiting: the other end hung up. Stop instead of waking up forever.
         pollfd probe{fd, POLLIN, 0};
         if (::poll(&probe, 1, 0) > 0 && (probe.revents & (POLLHUP | POLLERR | POLLNVAL))) {
-            qCDebug(lcSerial) << "line hung up on" << portName;
+            qCDebug(lcSerial) << "line hung up on" << q->m_portName;
             stopNotifier(rxNotifier);
         }
     }
@@ -209,7 +210,7 @@ public:
         stopWriteWatch();
         sys.flushQueues(fd, TCOFLUSH);
         emit q->writeFailed(QString::fromStdString(
-            ComPortErrorMessage(ComPortErrorCode::Write, portName.toStdString(), detail)));
+            ComPortErrorMessage(ComPortErrorCode::Write, q->m_portName.toStdString(), detail)));
     }
 
     void stopWriteWatch()
@@ -232,7 +233,7 @@ public:
         if (exclusive) {
             if (sys.flushQueues(fd, TCIOFLUSH) != 0)
                 qCDebug(lcSerial).noquote() << QString::fromStdString(
-                    ComPortErrorMessage(ComPortErrorCode::Purge, portName.toStdString(), reason(errno)));
+                    ComPortErrorMessage(ComPortErrorCode::Purge, q->m_portName.toStdString(), reason(errno)));
             // The exclusive mark outlives our descriptor while anyone else holds the tty open.
             sys.ioctlCall(fd, TIOCNXCL, nullptr);
         }
@@ -243,7 +244,6 @@ public:
 
     SerialPort* q;
     SerialSyscalls sys;
-    QString portName = QStringLiteral("COM1");
     int fd = -1;
     bool exclusive = false;
     QSocketNotifier* rxNotifier = nullptr;
@@ -274,24 +274,6 @@ SerialPort::~SerialPort()
     close();
 }
 
-QString SerialPort::portName() const
-{
-    return d->portName;
-}
-
-bool SerialPort::setPortName(const QString& name)
-{
-    if (comport::devicePath(name.toStdString()).empty())
-        return false;
-    d->portName = name;
-    return true;
-}
-
-QString SerialPort::devicePath() const
-{
-    return QString::fromStdString(comport::devicePath(d->portName.toStdString()));
-}
-
 void SerialPort::open()
 {
     close();
@@ -319,7 +301,7 @@ void SerialPort::write(const QByteArray& bytes)
     if (!isOpen() || d->writing) {
         const std::string detail = isOpen() ? "A write is still in progress." : "The port is not open.";
         const QString message = QString::fromStdString(
-            ComPortErrorMessage(ComPortErrorCode::Write, d->portName.toStdString(), detail));
+            ComPortErrorMessage(ComPortErrorCode::Write, m_portName.toStdString(), detail));
         QTimer::singleShot(0, this, [this, message] { emit writeFailed(message); });
         return;
     }
@@ -334,7 +316,7 @@ int SerialPort::bytesWaiting()
 {
     int waiting = 0;
     if (!isOpen() || d->sys.ioctlCall(d->fd, FIONREAD, &waiting) != 0)
-        throw TavimoroError(ComPortErrorMessage(ComPortErrorCode::CountWaiting, d->portName.toStdString(),
+        throw TavimoroError(ComPortErrorMessage(ComPortErrorCode::CountWaiting, m_portName.toStdString(),
                                                 isOpen() ? reason(errno) : "The port is not open."));
     return waiting;
 }
@@ -343,7 +325,7 @@ int SerialPort::read(char* buffer, int count)
 {
     if (!isOpen())
         throw TavimoroError(
-            ComPortErrorMessage(ComPortErrorCode::Read, d->portName.toStdString(), "The port is not open."));
+            ComPortErrorMessage(ComPortErrorCode::Read, m_portName.toStdString(), "The port is not open."));
     for (;;) {
         const ssize_t n = d->sys.readBytes(d->fd, buffer, size_t(count > 0 ? count : 0));
         if (n >= 0)
@@ -356,6 +338,6 @@ int SerialPort::read(char* buffer, int count)
         // A failed read ends the receive notifications of this opening.
         d->stopNotifier(d->rxNotifier);
         throw TavimoroError(
-            ComPortErrorMessage(ComPortErrorCode::Read, d->portName.toStdString(), reason(error)));
+            ComPortErrorMessage(ComPortErrorCode::Read, m_portName.toStdString(), reason(error)));
     }
 }

@@ -73,7 +73,7 @@ public:
 
     [[noreturn]] void fail(ComPortErrorCode code, const std::string& detail)
     {
-        const std::string message = ComPortErrorMessage(code, portName.toStdString(), detail);
+        const std::string message = ComPortErrorMessage(code, q->m_portName.toStdString(), detail);
         closeNow();
         throw TavimoroError(message);
     }
@@ -151,7 +151,7 @@ public:
             rx.pending = true;
             return;
         }
-        qCWarning(lcSerial) << "waiting for received bytes failed on" << portName << error;
+        qCWarning(lcSerial) << "waiting for received bytes failed on" << q->m_portName << error;
         rx.notifier->setEnabled(false);
     }
 
@@ -161,7 +161,7 @@ public:
         const bool completed = GetOverlappedResult(port, &rx.io, &ignored, FALSE);
         rx.pending = false;
         if (!completed) {
-            qCWarning(lcSerial) << "receive notification ended on" << portName << GetLastError();
+            qCWarning(lcSerial) << "receive notification ended on" << q->m_portName << GetLastError();
             rx.notifier->setEnabled(false);
             return;
         }
@@ -233,7 +233,7 @@ public:
         PurgeComm(port, PURGE_TXABORT | PURGE_TXCLEAR);
         stopWriteWatch();
         emit q->writeFailed(QString::fromStdString(
-            ComPortErrorMessage(ComPortErrorCode::Write, portName.toStdString(), detail)));
+            ComPortErrorMessage(ComPortErrorCode::Write, q->m_portName.toStdString(), detail)));
     }
 
     void stopWriteWatch()
@@ -253,8 +253,8 @@ public:
         // Ends the pending wait for characters and every queued transfer, then drops what is buffered.
         SetCommMask(port, 0);
         if (!PurgeComm(port, PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR))
-            qCDebug(lcSerial).noquote() << QString::fromStdString(
-                ComPortErrorMessage(ComPortErrorCode::Purge, portName.toStdString(), reason(GetLastError())));
+            qCDebug(lcSerial).noquote() << QString::fromStdString(ComPortErrorMessage(
+                ComPortErrorCode::Purge, q->m_portName.toStdString(), reason(GetLastError())));
         CancelIoEx(port, nullptr);
         rx.release(port);
         tx.release(port);
@@ -264,7 +264,6 @@ public:
     }
 
     SerialPort* q;
-    QString portName = QStringLiteral("COM1");
     HANDLE port = INVALID_HANDLE_VALUE;
     Overlapped rx;
     Overlapped tx;
@@ -286,24 +285,6 @@ SerialPort::SerialPort(QObject* parent) : QObject(parent), d(std::make_unique<Pr
 SerialPort::~SerialPort()
 {
     close();
-}
-
-QString SerialPort::portName() const
-{
-    return d->portName;
-}
-
-bool SerialPort::setPortName(const QString& name)
-{
-    if (comport::devicePath(name.toStdString()).empty())
-        return false;
-    d->portName = name;
-    return true;
-}
-
-QString SerialPort::devicePath() const
-{
-    return QString::fromStdString(comport::devicePath(d->portName.toStdString()));
 }
 
 void SerialPort::open()
@@ -333,7 +314,7 @@ void SerialPort::write(const QByteArray& bytes)
     if (!isOpen() || d->writing) {
         const std::string detail = isOpen() ? "A write is still in progress." : "The port is not open.";
         const QString message = QString::fromStdString(
-            ComPortErrorMessage(ComPortErrorCode::Write, d->portName.toStdString(), detail));
+            ComPortErrorMessage(ComPortErrorCode::Write, m_portName.toStdString(), detail));
         QTimer::singleShot(0, this, [this, message] { emit writeFailed(message); });
         return;
     }
@@ -351,7 +332,7 @@ int SerialPort::bytesWaiting()
     DWORD errors = 0;
     COMSTAT status{};
     if (!isOpen() || !ClearCommError(d->port, &errors, &status))
-        throw TavimoroError(ComPortErrorMessage(ComPortErrorCode::CountWaiting, d->portName.toStdString(),
+        throw TavimoroError(ComPortErrorMessage(ComPortErrorCode::CountWaiting, m_portName.toStdString(),
                                                 isOpen() ? reason(GetLastError()) : "The port is not open."));
     return static_cast<int>(status.cbInQue);
 }
@@ -360,7 +341,7 @@ int SerialPort::read(char* buffer, int count)
 {
     if (!isOpen())
         throw TavimoroError(
-            ComPortErrorMessage(ComPortErrorCode::Read, d->portName.toStdString(), "The port is not open."));
+            ComPortErrorMessage(ComPortErrorCode::Read, m_portName.toStdString(), "The port is not open."));
     if (count <= 0)
         return 0;
     OVERLAPPED io{};
@@ -380,6 +361,5 @@ int SerialPort::read(char* buffer, int count)
     // A failed read ends the receive notifications of this opening.
     if (d->rx.notifier)
         d->rx.notifier->setEnabled(false);
-    throw TavimoroError(
-        ComPortErrorMessage(ComPortErrorCode::Read, d->portName.toStdString(), reason(error)));
+    throw TavimoroError(ComPortErrorMessage(ComPortErrorCode::Read, m_portName.toStdString(), reason(error)));
 }
