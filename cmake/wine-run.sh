@@ -37,9 +37,9 @@ fi
 if "$wineserver" -p15 </dev/null >/dev/null 2>&1; then
     "$wine" cmd /c exit </dev/null >/dev/null 2>&1 || true
 fi
-# About one start in a thousand, Wine ends a program with code 1 before it has written anything (seen
-# only under parallel starts, never reproduced with Wine's error channel on). A test program always
-# writes before it ends, so such a start is tried again, at most twice; any output means a real result.
+# With its output on the test runner's pipe, Wine now and then ended a program with code 1 before it had
+# written anything. The output goes through a file, and such a start is tried again, at most twice: a test
+# program always writes before it ends, so any output is a real result.
 out="$(mktemp)"
 trap 'rm -f "$out"' EXIT
 attempt=1
