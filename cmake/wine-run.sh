@@ -40,17 +40,14 @@ fi
 # With its output on the test runner's pipe, Wine now and then ended a program with code 1 before it had
 # written anything. The output goes through a file, and such a start is tried again, at most twice: a test
 # program always writes before it ends, so any output is a real result.
-out="$(mktemp)"
+# The file lives in the throw-away prefix, so a run killed by the test timeout leaves nothing elsewhere.
+out="$(mktemp "$WINEPREFIX/output.XXXXXX")"
 trap 'rm -f "$out"' EXIT
-attempt=1
-while :; do
+for attempt in 1 2 3; do
     rc=0
     "$wine" "$@" >"$out" 2>&1 || rc=$?
-    if [ "$rc" -eq 0 ] || [ -s "$out" ] || [ "$attempt" -ge 3 ]; then
-        break
-    fi
+    [ "$rc" -ne 0 ] && [ ! -s "$out" ] && [ "$attempt" -lt 3 ] || break
     echo "wine-run.sh: $1 ended with code $rc before writing anything; starting it again" >&2
-    attempt=$((attempt + 1))
 done
 cat "$out"
 exit "$rc"
